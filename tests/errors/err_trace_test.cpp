@@ -1,0 +1,277 @@
+// How an error travels from the failing procedure to the event handler, and what the
+// user is shown at the end.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <new>
+
+#include "errors/err_trace.h"
+#include "errors/frame.h"
+#include "support/fake_system_info.h"
+#include "support/recording_report_window.h"
+#include "support/report_lines.h"
+
+using namespace errors;
+using namespace std::string_literals;
+using testing_support::Line;
+using testing_support::StackLine;
+
+namespace {
+
+class ErrTraceTest : public ::testing::Test {
+protected:
+    testing_support::FakeSystemInfo system;
+    testing_support::RecordingReportWindow window;
+    testing_support::RecordingMessageBoxes boxes;
+
+    void SetUp() override {
+        ResetErrorState();
+        UseSystemInfo(system);
+        UseReportWindow(window);
+        UseMessageBoxes(boxes);
+        system.messages[3] = L"The system cannot find the path specified.\r\n";
+    }
+
+    static std::wstring Header(const std::wstring& method, const std::wstring& numberLine, const std::wstring& source,
+                               const std::wstring& description) {
+        return Line(description + L" ") +
+               Line(L"  Time='12/06/26 22:43:04' App='Kalvex3:3.1.8' ADO-version='?' Computer='PC1' ") +
+               Line(L"  Method: " + method + L" ") + Line(L"  Number: " + numberLine) +
+               Line(L"  Source: " + source + L" ") + Line(L"  Description: " + description);
+    }
+};
+
+// Three levels as the program has them: Apply -> ChangePicture -> OpenForOutput.
+void OpenForOutput(std::wstring strPath, std::wstring strBody) {
+    Frame frame(L"clsFile.OpenForOutput(strPath,strBody)", Procedure, [&] { return Args(strPath, strBody); });
+    frame.run([&] {
+        frame.at(20);
+        frame.at(30);
+        Raise(RuntimeError::PathNotFound, 3);
+    });
+}
+
+void ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink) {
+    Frame frame(L"clsKalvex3.ChangePicture(strPicturePath,strICQFolderPath,strLink)", Procedure,
+                [&] { return Args(strPicturePath, strICQFolderPath, strLink); });
+    frame.run([&] {
+        frame.at(20);
+        strLink = L"http://" + strLink;  // the report shows the value at the time of failure
+        frame.at(60);
+        OpenForOutput(strICQFolderPath + L"climage.html", std::wstring(50, L'x'));
+    });
+}
+
+void ApplyClick() {
+    Frame frame(L"frmMain.cbtnApply_Click", EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        frame.at(40);
+        ChangePicture(L"C:\\p.jpg", L"C:\\ICQ\\", L"x.example");
+    });
+}
+
+TEST_F(ErrTraceTest, OneLevelHandlerShowsHeaderAndOneCallStackLine) {
+    bool returned = false;
+    Frame frame(L"frmInfo.cbtnOk_Click", EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        Raise(RuntimeError::FileNotFound);
+    });
+    returned = true;
+
+    const std::wstring expected =
+        Header(L"frmInfo.cbtnOk_Click", L"53 = &H35 = vbObjectError + 2147221557 = ERRMAP_APP_FIRST + 2147216359 ",
+               L"Kalvex3", L"File not found") +
+        StackLine(L"  Call Stack: frmInfo.cbtnOk_Click()  at Line 20 ");
+    EXPECT_TRUE(returned);
+    EXPECT_EQ(window.text, expected);
+    EXPECT_TRUE(window.visible);
+    EXPECT_EQ(CurrentError().number, 0) << "the handler ends the failure";
+}
+
+TEST_F(ErrTraceTest, ThreeLevelsGiveOneHeaderAndCallStackInnermostFirst) {
+    ApplyClick();
+
+    const std::wstring expected =
+        Header(L"clsFile.OpenForOutput",
+               L"76 = &H4C = vbObjectError + 2147221580 = ERRMAP_APP_FIRST + 2147216382 ", L"Kalvex3",
+               L"Path not found") +
+        Line(L"  API Error: (3) The system cannot find the path specified.") +
+        StackLine(L"  Call Stack: clsFile.OpenForOutput(strPath='C:\\ICQ\\climage.html', strBody={Text})  at Line 30 ") +
+        Line(L"    Value Of strBody:\r\n      '" + std::wstring(50, L'x') + L"'") +
+        Line(L"  Call Stack: clsKalvex3.ChangePicture(strPicturePath='C:\\p.jpg', strICQFolderPath='C:\\ICQ\\', "
+             L"strLink='http://x.example')  at Line 60 ") +
+        StackLine(L"  Call Stack: frmMain.cbtnApply_Click()  at Line 40 ");
+    EXPECT_EQ(window.text, expected);
+}
+
+TEST_F(ErrTraceTest, CallerReceivesNumberUnchangedWithProcessedSourceAndReportSoFar) {
+    try {
+        OpenForOutput(L"a", L"b");
+        FAIL() << "the procedure must raise again";
+    } catch (const Error& e) {
+        EXPECT_EQ(e.record().number, 76);
+        EXPECT_EQ(e.record().source, L"ErrTrace.ErrorIn");
+        EXPECT_TRUE(e.record().description.starts_with(L"Path not found \r\n"));
+        EXPECT_NE(e.record().description.find(L"Call Stack: clsFile.OpenForOutput(strPath='a', strBody='b')"),
+                  std::wstring::npos);
+    }
+}
+
+TEST_F(ErrTraceTest, HandlerWithNoPendingErrorReportsLostInformation) {
+    ErrorIn(L"frmMain.GetLanguage", Value(), kEventHandlerOptions);
+    ShowErrorReport(false);
+
+    const std::wstring description =
+        L"ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error handler.";
+    const std::wstring expected =
+        Header(L"frmMain.GetLanguage",
+               L"-2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL", L"",
+               description) +
+        StackLine(L"  Call Stack: frmMain.GetLanguage() ");
+    EXPECT_EQ(window.text, expected);
+}
+
+TEST_F(ErrTraceTest, ErrPreserveKeepsTheFirstErrorThroughWorkThatClearsIt) {
+    try {
+        Raise(RuntimeError::PermissionDenied, 5);
+    } catch (const Error& e) {
+        CurrentError() = e.record();
+        CurrentError().statement = 70;
+    }
+    ErrPreserve();
+    Frame cleanup(L"frmMain.SelfSearch", Procedure);  // any trap clears the current error
+    cleanup.run([] {});
+    ASSERT_EQ(CurrentError().number, 0);
+
+    ErrorIn(L"frmMain.Form_Unload(Cancel)", Value(std::int16_t{0}), kEventHandlerOptions);
+    ShowErrorReport(false);
+    EXPECT_TRUE(window.text.starts_with(L"Permission denied \r\n"));
+    EXPECT_NE(window.text.find(L"  API Error: (5) Access is denied.\r\n"), std::wstring::npos);
+    EXPECT_NE(window.text.find(L"Call Stack: frmMain.Form_Unload(Cancel=0)  at Line 70 "), std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, WithoutErrPreserveTheClearedErrorCountsAsLost) {
+    try {
+        Raise(RuntimeError::PermissionDenied);
+    } catch (const Error& e) {
+        CurrentError() = e.record();
+    }
+    Frame cleanup(L"frmMain.SelfSearch", Procedure);
+    cleanup.run([] {});
+    ErrorIn(L"frmMain.Form_Load", Value(), kEventHandlerOptions);
+    EXPECT_EQ(ErrNumber(), kErrGeneral);
+}
+
+void RaiseFromHandler(std::int32_t number) {
+    Frame frame(L"frmMain.cbtnOpen_Click", EventHandler);
+    frame.run([&] { Raise(number, L"Kalvex3.frmMain", L"Bitte erst ein Bild wählen."); });
+}
+
+TEST_F(ErrTraceTest, UserBandEndsShowMessageBoxAndNoReport) {
+    for (std::int32_t number : {kUserBandFirst, kUserBandLast}) {
+        boxes.shown.clear();
+        window.text.clear();
+        RaiseFromHandler(number);
+        ASSERT_EQ(boxes.shown.size(), 1u) << number;
+        EXPECT_EQ(boxes.shown[0].text, L"Bitte erst ein Bild wählen.");
+        EXPECT_EQ(boxes.shown[0].title, L"Kalvex 3");
+        EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
+        EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::None);
+        EXPECT_TRUE(window.calls.empty()) << "the report window is left as it was";
+    }
+}
+
+TEST_F(ErrTraceTest, NumbersJustOutsideTheUserBandGetFullReports) {
+    for (std::int32_t number : {kUserBandFirst - 1, kUserBandLast + 1}) {
+        boxes.shown.clear();
+        RaiseFromHandler(number);
+        EXPECT_TRUE(boxes.shown.empty()) << number;
+        EXPECT_TRUE(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n")) << number;
+    }
+    EXPECT_NE(window.text.find(L"&H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL\r\n"),
+              std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, SilentUserErrorShowsNothing) {
+    RaiseFromHandler(kSilentUserError);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_TRUE(window.calls.empty());
+}
+
+TEST_F(ErrTraceTest, UserBandErrorTravelsUpUnchangedWithoutCallStack) {
+    auto inner = [] {
+        Frame frame(L"frmMain.RightICQPath(strPath)", Procedure, [] { return Value(L"C:\\x"); });
+        frame.run([] { Raise(kUserBandFirst + 10, L"frmMain", L"Falscher Ordner"); });
+    };
+    auto middle = [&] {
+        Frame frame(L"frmMain.GetICQPath", Procedure);
+        frame.run(inner);
+    };
+    try {
+        middle();
+        FAIL();
+    } catch (const Error& e) {
+        EXPECT_EQ(e.record().number, kUserBandFirst + 10);
+        EXPECT_EQ(e.record().source, L"frmMain");
+        EXPECT_EQ(e.record().description, L"Falscher Ordner");
+    }
+    EXPECT_EQ(GetErrorReport(), L"");
+}
+
+TEST_F(ErrTraceTest, PercentSignsInDescriptionSurviveTheTemplate) {
+    Frame frame(L"frmMain.Form_Load", EventHandler);
+    frame.run([] { Raise(1001, L"src %Source%", L"50% done at %Time% %nl%"); });
+    EXPECT_TRUE(window.text.starts_with(L"50% done at %Time% %nl% \r\n"));
+    EXPECT_NE(window.text.find(L"  Source: src %Source% \r\n"), std::wstring::npos);
+    EXPECT_NE(window.text.find(L"  Description: 50% done at %Time% %nl%\r\n"), std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, ApiLineOnlyForMeaningfulCodes) {
+    Frame f1(L"frmMain.Form_Load", EventHandler);
+    f1.run([] { Raise(RuntimeError::PermissionDenied, 203); });
+    EXPECT_EQ(window.text.find(L"API Error"), std::wstring::npos);
+
+    system.messages[1234] = L"First\r\nsecond\0"s;
+    Frame f2(L"frmMain.Form_Load", EventHandler);
+    f2.run([] { Raise(RuntimeError::PermissionDenied, 1234); });
+    EXPECT_NE(window.text.find(L"Description: Permission denied\r\n  API Error: (1234) Firstsecond\r\n"),
+              std::wstring::npos);
+
+    Frame f3(L"frmMain.Form_Load", EventHandler);
+    f3.run([] { Raise(RuntimeError::PermissionDenied, 999); });  // no text for it: the line still shows the code
+    EXPECT_NE(window.text.find(L"\r\n  API Error: (999) \r\n"), std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, LargeNumbersStillGiveACompleteHeader) {
+    Frame frame(L"frmMain.Form_Load", EventHandler);
+    frame.run([] { Raise(0x7FFFFFFF, L"s", L"d"); });
+    EXPECT_NE(window.text.find(L"  Number: 2147483647 = &H7FFFFFFF = vbObjectError + 4294705151 = "
+                               L"ERRMAP_APP_FIRST + 4294699953 \r\n  Source: s \r\n"),
+              std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, SecondReportReplacesTheFirstInTheSameWindow) {
+    RaiseFromHandler(1);
+    RaiseFromHandler(2);
+    EXPECT_TRUE(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n"));
+    EXPECT_NE(window.text.find(L"Number: 2 = &H2 "), std::wstring::npos);
+    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "ShowModeless"), 1);
+}
+
+TEST_F(ErrTraceTest, NonErrorExceptionsBecomeRunTimeErrors) {
+    Frame frame(L"frmMain.Form_Load", EventHandler);
+    frame.run([] { throw std::bad_alloc(); });
+    EXPECT_NE(window.text.find(L"  Number: 7 = &H7 "), std::wstring::npos);
+    EXPECT_TRUE(window.text.starts_with(L"Out of memory \r\n"));
+}
+
+TEST_F(ErrTraceTest, EventHandlerFrameReturnsDefaultValueOnFailure) {
+    Frame frame(L"frmMain.Form_Load", EventHandler);
+    int result = frame.run([]() -> int { Raise(RuntimeError::Overflow); });
+    EXPECT_EQ(result, 0);
+}
+
+}  // namespace

@@ -1,0 +1,108 @@
+// How values, names and XML are laid out in the report.
+
+#include <gtest/gtest.h>
+
+#include "errors/report_text.h"
+
+using namespace errors;
+using namespace errors::report;
+
+namespace {
+
+TEST(SplitMethodName, SeparatesNameAndArgumentNames) {
+    SplitName withArgs = SplitMethodName(L"clsFile.OpenForOutput(strPath,strBody)");
+    EXPECT_EQ(withArgs.name, L"clsFile.OpenForOutput");
+    EXPECT_EQ(withArgs.argNames, L"strPath,strBody");
+    SplitName bare = SplitMethodName(L"frmMain.GetICQPath");
+    EXPECT_EQ(bare.name, L"frmMain.GetICQPath");
+    EXPECT_EQ(bare.argNames, L"");
+    EXPECT_EQ(SplitMethodName(L"").name, L"");
+    EXPECT_EQ(SplitMethodName(L"x(").argNames, L"");
+}
+
+TEST(ValueToText, EachKindOfValue) {
+    EXPECT_EQ(ValueToText(Value()), L"");
+    EXPECT_EQ(ValueToText(Value::Empty{}), L"{Empty}");
+    EXPECT_EQ(ValueToText(Value::Null{}), L"{Null}");
+    EXPECT_EQ(ValueToText(std::int16_t{-1}), L"-1");
+    EXPECT_EQ(ValueToText(std::int32_t{70000}), L"70000");
+    EXPECT_EQ(ValueToText(1.5), L"1.5");
+    EXPECT_EQ(ValueToText(true), L"True");
+    EXPECT_EQ(ValueToText(false), L"False");
+    EXPECT_EQ(ValueToText(L"it's"), L"'it's'") << "inner quotes are not doubled";
+    EXPECT_EQ(ValueToText(Value::Object{}), L"{Nothing}");
+    EXPECT_EQ(ValueToText(Args(1, 2)), L"{Array}");
+}
+
+TEST(FormatArgValues, InlineAndLongValues) {
+    const std::wstring path38(36, L'p');  // 38 characters with its quotes
+    FormattedArgs inlined = FormatArgValues(L"strPath", Value(path38));
+    EXPECT_EQ(inlined.items, L"strPath='" + path38 + L"'");
+    EXPECT_EQ(inlined.longValues, L"");
+
+    const std::wstring path39(37, L'p');
+    FormattedArgs fortyOne = FormatArgValues(L"strPath", Value(path39 + L"pp"));
+    EXPECT_EQ(fortyOne.items, L"strPath={Text}");
+    EXPECT_EQ(fortyOne.longValues, L"    Value Of strPath:\r\n      '" + path39 + L"pp'");
+
+    FormattedArgs withBreak = FormatArgValues(L"a,b", Args(L"x\r\ny", L"z"));
+    EXPECT_EQ(withBreak.items, L"a={Text}, b='z'");
+    EXPECT_EQ(withBreak.longValues, L"    Value Of a:\r\n      'x\r\n      y'");
+
+    FormattedArgs two = FormatArgValues(L"a,b", Args(std::wstring(40, L'1'), std::wstring(40, L'2')));
+    EXPECT_EQ(two.longValues, L"    Value Of a:\r\n      '" + std::wstring(40, L'1') + L"'\r\n    Value Of b:\r\n      '" +
+                                  std::wstring(40, L'2') + L"'");
+}
+
+TEST(FormatArgValues, NamesAndValuesOfDifferentCounts) {
+    EXPECT_EQ(FormatArgValues(L"a", Args(1, 2, L"x")).items, L"a=1, 2, 'x'");
+    EXPECT_EQ(FormatArgValues(L"", Value(std::int16_t{3})).items, L"3");
+    EXPECT_EQ(FormatArgValues(L"a,b,c", Value(true)).items, L"a=True");
+    EXPECT_EQ(FormatArgValues(L"Cancel", Value()).items, L"Cancel=") << "an absent value is one empty element";
+    EXPECT_EQ(FormatArgValues(L"", Value()).items, L"");
+}
+
+TEST(FormatArgValues, XmlArgumentsAreLaidOutOneTagPerLine) {
+    const std::wstring xml = L"<root><a x=\"1\"/><b>some longer text</b></root>";
+    FormattedArgs args = FormatArgValues(L"xmlDoc", Value(xml));
+    EXPECT_EQ(args.items, L"xmlDoc={Text}");
+    EXPECT_EQ(args.longValues, L"    Value Of xmlDoc:\r\n"
+                               L"      <root>\r\n"
+                               L"        <a x=\"1\"/>\r\n"
+                               L"        <b>some longer text\r\n"
+                               L"        </b>\r\n"
+                               L"      </root>");
+
+    // Only names that begin with lower-case "xml" are laid out.
+    EXPECT_EQ(FormatArgValues(L"XmlDoc", Value(xml)).longValues, L"    Value Of XmlDoc:\r\n      '" + xml + L"'");
+}
+
+TEST(IndentXml, NestingSelfClosingAndUnbalancedTags) {
+    EXPECT_EQ(IndentXml(L"'<a><b><c/></b></a>'"), L"<a>\r\n  <b>\r\n    <c/>\r\n  </b>\r\n</a>");
+    EXPECT_EQ(IndentXml(L"'lead<a>x</a>'"), L"lead<a>x\r\n</a>");
+    EXPECT_EQ(IndentXml(L"'<a></a></b><c>'"), L"<a></a></b><c>") << "more closing than opening tags";
+    EXPECT_EQ(IndentXml(L"''"), L"");
+}
+
+TEST(ReportHelpers, PaddingAndSignedNumbers) {
+    EXPECT_EQ(PadRight(L"ab", L'-', 5), L"ab---");
+    EXPECT_EQ(PadRight(L"abcdef", L'-', 5), L"abcdef");
+    EXPECT_EQ(SignedNumberText(0), L"+ 0");
+    EXPECT_EQ(SignedNumberText(-5198), L"- 5198");
+    EXPECT_EQ(CallStackLine(std::wstring(120, L'n'), L"", 0).size(), 2u + 12u + 120u + 3u);
+    EXPECT_EQ(CallStackLine(L"frmInfo.cbtnOk_Click", L"", 40),
+              PadRight(L"  Call Stack: frmInfo.cbtnOk_Click()  at Line 40 ", L'-', 100));
+}
+
+TEST(ReportHelpers, TimeUsesTheSystemSeparatorsAndTwoDigitFields) {
+    EXPECT_EQ(FormatTime({2005, 3, 7, 9, 5, 1}, L".", L":"), L"03.07.05 09:05:01");
+    EXPECT_EQ(FormatTime({2026, 12, 31, 23, 59, 59}, L"/", L"-"), L"12/31/26 23-59-59");
+}
+
+TEST(ReportHelpers, TokensAreReplacedOnlyBetweenMarks) {
+    std::wstring buffer = L"%Time% " + TokenMark() + L"Time" + TokenMark() + L" " + TokenMark() + L"time" + TokenMark();
+    ReplaceToken(buffer, L"Time", L"now");
+    EXPECT_EQ(buffer, L"%Time% now " + TokenMark() + L"time" + TokenMark());
+}
+
+}  // namespace
