@@ -85,7 +85,7 @@ void Win32ReportWindow::Create() {
 }
 
 void Win32ReportWindow::ApplyFont(UINT dpi) {
-    HFONT font = CreateFontW(-MulDiv(kFontTenthPoints, static_cast<int>(dpi), 720), 0, 0, 0, FW_BOLD, FALSE, FALSE,
+    HFONT font = CreateFontW(-MulDiv(kFontTenthPoints, static_cast<int>(dpi), 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE,
                              FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              FIXED_PITCH | FF_MODERN, L"Courier New");
     SendMessageW(textBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
