@@ -4,13 +4,10 @@
 
 #include <cstdint>
 
+#include "app/maker.h"
 #include "platform/registry.h"
 
 namespace app::settings {
-
-// The maker's web site: the program's own branch is named after it, it is the default
-// link, and the about dialog shows it.
-inline constexpr wchar_t kMakerWebSite[] = L"www.kalvex.de";
 
 // The properties of objReg that select a branch.
 struct Branch {
@@ -21,7 +18,7 @@ struct Branch {
     const wchar_t* section;
 };
 
-// HKEY_CURRENT_USER\SOFTWARE\www.kalvex.de\ICQLiteKalvex\Settings
+// HKEY_CURRENT_USER\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings
 inline constexpr Branch kOwnBranch{platform::kHkeyCurrentUser, L"SOFTWARE", kMakerWebSite, L"ICQLiteKalvex",
                                    L"Settings"};
 // HKEY_LOCAL_MACHINE\SOFTWARE\Mirabilis\ICQ\ICQLite, kept by the client itself.

@@ -13,7 +13,7 @@ using platform::kHkeyLocalMachine;
 
 namespace {
 
-constexpr wchar_t kOwnKey[] = L"SOFTWARE\\www.kalvex.de\\ICQLiteKalvex\\Settings";
+constexpr wchar_t kOwnKey[] = L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings";
 
 class RegistryStoreTest : public ::testing::Test {
 protected:
@@ -89,13 +89,13 @@ TEST_F(RegistryStoreTest, ReadsNumbersAsSignedDecimalAndOtherTypesAsMissing) {
 
 TEST_F(RegistryStoreTest, GivesTheDefaultWhenTheValueCannotBeRead) {
     SelectBranch(app::settings::kOwnBranch);
-    EXPECT_EQ(objReg.ReadEntry(L"URL", app::settings::kURL.readDefault), app::settings::kMakerWebSite);
+    EXPECT_EQ(objReg.ReadEntry(L"URL", app::settings::kURL.readDefault), app::kMakerWebSite);
     registry.PutText(kHkeyCurrentUser, kOwnKey, L"Language", L"2");
     EXPECT_EQ(objReg.ReadEntry(L"Missing", L"0"), L"0");
     registry.failQueryData = true;
     EXPECT_EQ(objReg.ReadEntry(L"Language", L"0"), L"0");
     registry.failQueryData = false;
-    registry.DenyAccess(kHkeyCurrentUser, L"SOFTWARE\\www.kalvex.de");
+    registry.DenyAccess(kHkeyCurrentUser, L"SOFTWARE\\www.kalvex.example");
     EXPECT_EQ(objReg.ReadEntry(L"Language", L"0"), L"0");
     EXPECT_EQ(registry.OpenKeyCount(), 0u);
 }
@@ -118,7 +118,7 @@ TEST_F(RegistryStoreTest, WritesTextAsUtf16WithOneNulCreatingEveryMissingKey) {
     objReg.WriteEntry(L"URL", L"");
 
     EXPECT_EQ(strPicturePath, L"C:\\Bilder\\Grüße Жук \U0001F600.jpg");
-    for (const wchar_t* key : {L"SOFTWARE", L"SOFTWARE\\www.kalvex.de", L"SOFTWARE\\www.kalvex.de\\ICQLiteKalvex", kOwnKey})
+    for (const wchar_t* key : {L"SOFTWARE", L"SOFTWARE\\www.kalvex.example", L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex", kOwnKey})
         EXPECT_TRUE(registry.HasKey(kHkeyCurrentUser, key)) << key;
     const auto stored = registry.Get(kHkeyCurrentUser, kOwnKey, L"PicturePath");
     ASSERT_TRUE(stored);
@@ -146,13 +146,13 @@ TEST_F(RegistryStoreTest, LosesTheValueSilentlyWhenTheKeyOrValueCannotBeWritten)
 }
 
 TEST_F(RegistryStoreTest, HandsFileAndNodeToRegeditAsSeparateArguments) {
-    objReg.ExportNode(L"HKEY_CURRENT_USER\\SOFTWARE\\www.kalvex.de", L"C:\\Eigene Dateien\\kalvex.reg");
+    objReg.ExportNode(L"HKEY_CURRENT_USER\\SOFTWARE\\www.kalvex.example", L"C:\\Eigene Dateien\\kalvex.reg");
     objReg.ImportNode(L"C:\\Eigene Dateien\\kalvex.reg");
 
     ASSERT_EQ(starter.started.size(), 2u);
     EXPECT_EQ(starter.started[0].program, L"regedit");
     EXPECT_EQ(starter.started[0].arguments, (std::vector<std::wstring>{L"/E", L"C:\\Eigene Dateien\\kalvex.reg",
-                                                                       L"HKEY_CURRENT_USER\\SOFTWARE\\www.kalvex.de"}));
+                                                                       L"HKEY_CURRENT_USER\\SOFTWARE\\www.kalvex.example"}));
     EXPECT_EQ(starter.started[1].program, L"regedit");
     EXPECT_EQ(starter.started[1].arguments,
               (std::vector<std::wstring>{L"/I", L"/S", L"C:\\Eigene Dateien\\kalvex.reg"}));

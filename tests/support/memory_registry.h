@@ -2,7 +2,7 @@
 // A registry held in memory, for tests of everything that reads or writes settings.
 //
 //     testing_support::MemoryRegistry registry;
-//     registry.PutText(platform::kHkeyCurrentUser, L"SOFTWARE\\www.kalvex.de\\ICQLiteKalvex\\Settings",
+//     registry.PutText(platform::kHkeyCurrentUser, L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings",
 //                      L"Language", L"2");
 //     registry.DenyWriting(platform::kHkeyLocalMachine, L"SOFTWARE");   // as for a user without admin rights
 //     ... run the code under test ...
