@@ -1,0 +1,48 @@
+#pragma once
+// Every value that the program keeps in the registry, the two branches it reads and writes,
+// and the defaults that the readers pass to ReadEntry.
+
+#include <cstdint>
+
+#include "app/maker.h"
+#include "platform/registry.h"
+
+namespace app::settings {
+
+// The properties of objReg that select a branch.
+struct Branch {
+    std::int32_t rootKey;
+    const wchar_t* mainBranch;
+    const wchar_t* regBase;
+    const wchar_t* program;
+    const wchar_t* section;
+};
+
+// HKEY_CURRENT_USER\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings
+inline constexpr Branch kOwnBranch{platform::kHkeyCurrentUser, L"SOFTWARE", kMakerWebSite, L"ICQLiteKalvex",
+                                   L"Settings"};
+// HKEY_LOCAL_MACHINE\SOFTWARE\Mirabilis\ICQ\ICQLite, kept by the client itself.
+inline constexpr Branch kClientBranch{platform::kHkeyLocalMachine, L"SOFTWARE", L"Mirabilis", L"ICQ",
+                                      L"ICQLite"};
+
+struct Setting {
+    const wchar_t* name;
+    const wchar_t* readDefault;  // what the program uses when the value is missing or empty
+};
+
+// The program's own branch.
+inline constexpr Setting kPicturePath{L"PicturePath", L""};
+inline constexpr Setting kURL{L"URL", kMakerWebSite};
+inline constexpr Setting kOpenURL{L"OpenURL", L"False"};  // True or False; numbers read as Booleans too
+inline constexpr Setting kICQLitePath{L"ICQLitePath", L""};
+inline constexpr Setting kCloseAfterChange{L"CloseAfterChange", L"0"};  // 0 unchecked, 1 checked, 2 greyed
+inline constexpr Setting kLanguage{L"Language", L"0"};                  // 1 German, 2 English, 0 the system's
+// The window's edges in twips, in the user's number format. Their defaults depend on the
+// screen: the reader centres the window.
+inline constexpr wchar_t kFormLeft[] = L"FormLeft";
+inline constexpr wchar_t kFormTop[] = L"FormTop";
+
+// The client's branch: the path of the client's program file.
+inline constexpr Setting kFileName{L"FileName", L""};
+
+}  // namespace app::settings
