@@ -36,7 +36,7 @@ std::wstring frmMain::GetICQPath() {
         frame.at(20);
         SetRegKey(false);
         frame.at(30);
-        std::wstring candidate = program_.objReg().ReadEntry(settings::kClientFileName, L"");
+        std::wstring candidate = program_.objReg().ReadEntry(settings::kFileName.name, settings::kFileName.readDefault);
         frame.at(40);
         if (!candidate.empty()) {
             frame.at(50);

@@ -35,7 +35,7 @@ void SetLanguage(Program& program, std::int16_t intLang) {
                 main.view.SetText(text.control, intLang == kGerman ? text.german : text.english);
         }
         frame.at(40);
-        program.objReg().WriteEntry(settings::kLanguage, std::to_wstring(intLang));
+        program.objReg().WriteEntry(settings::kLanguage.name, std::to_wstring(intLang));
     });
 }
 

@@ -23,6 +23,8 @@ constexpr wchar_t kClientBannerFile[] = L"clbanner.xml";
 constexpr wchar_t kBannerReplacement[] = L"<root> <info>Banner removed with Kalvex</info> </root>";
 constexpr wchar_t kPictureItself[] = L"file://";
 constexpr std::int16_t kCloseAfterApply = 1;
+
+std::wstring Read(clsReg& reg, const settings::Setting& setting) { return reg.ReadEntry(setting.name, setting.readDefault); }
 }  // namespace
 
 frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program_(program) {
@@ -47,15 +49,15 @@ void frmMain::SetRegKey(bool bolOwnKey) {
         const settings::Branch& branch = bolOwnKey ? settings::kOwnBranch : settings::kClientBranch;
         clsReg& reg = program_.objReg();
         frame.at(30);
-        reg.setMainBranch(branch.mainBranch);
+        reg.SetMainBranch(branch.mainBranch);
         frame.at(40);
-        reg.setRootKey(branch.rootKey);
+        reg.SetRootKey(branch.rootKey);
         frame.at(50);
-        reg.setRegBase(branch.regBase);
+        reg.SetRegBase(branch.regBase);
         frame.at(60);
-        reg.setProgram(branch.program);
+        reg.SetProgram(branch.program);
         frame.at(70);
-        reg.setSection(branch.section);
+        reg.SetSection(branch.section);
     });
 }
 
@@ -70,19 +72,19 @@ void frmMain::Form_Load() {
         // rest of start-up still runs and closing cannot overwrite settings with blanks.
         frame.at(30);
         program_.intCloseAfterChange =
-            ToInteger(reg.ReadEntry(settings::kCloseAfterChange, settings::kCloseAfterChangeDefault), separator)
+            ToInteger(Read(reg, settings::kCloseAfterChange), separator)
                 .value_or(0);
         frame.at(40);
-        strPicPath = reg.ReadEntry(settings::kPicturePath, L"");
+        strPicPath = Read(reg, settings::kPicturePath);
         frame.at(50);
-        view.SetText(MainControl::txtURL, reg.ReadEntry(settings::kURL, settings::kMakerWebSite));
+        view.SetText(MainControl::txtURL, Read(reg, settings::kURL));
         frame.at(60);
-        if (ToBoolean(reg.ReadEntry(settings::kOpenURL, BooleanText(false)), separator).value_or(false)) {
+        if (ToBoolean(Read(reg, settings::kOpenURL), separator).value_or(false)) {
             view.Select(MainControl::optOpenURL);
             optOpenURL_Click();
         }
         frame.at(70);
-        strICQLitePath = reg.ReadEntry(settings::kICQLitePath, L"");
+        strICQLitePath = Read(reg, settings::kICQLitePath);
         frame.at(80);
         PlaceWindow();
         frame.at(90);
@@ -134,9 +136,9 @@ void frmMain::Form_Unload(std::int16_t& Cancel) {
         SetRegKey(true);
         clsReg& reg = program_.objReg();
         frame.at(30);
-        reg.WriteEntry(settings::kOpenURL, BooleanText(view.IsSelected(MainControl::optOpenURL)));
+        reg.WriteEntry(settings::kOpenURL.name, BooleanText(view.IsSelected(MainControl::optOpenURL)));
         frame.at(40);
-        reg.WriteEntry(settings::kICQLitePath, strICQLitePath);
+        reg.WriteEntry(settings::kICQLitePath.name, strICQLitePath);
         frame.at(50);
         reg.WriteEntry(settings::kFormLeft, SingleText(view.Left(), separator));
         frame.at(60);
@@ -196,9 +198,9 @@ void frmMain::cbtnApply_Click() {
         frame.at(50);
         SetRegKey(true);
         frame.at(60);
-        program_.objReg().WriteEntry(settings::kPicturePath, strPicPath);
+        program_.objReg().WriteEntry(settings::kPicturePath.name, strPicPath);
         frame.at(70);
-        program_.objReg().WriteEntry(settings::kURL, view.Text(MainControl::txtURL));
+        program_.objReg().WriteEntry(settings::kURL.name, view.Text(MainControl::txtURL));
         frame.at(80);
         boxes.Show(texts::Pick(program_.intLanguage, texts::kAppliedGerman, texts::kAppliedEnglish),
                    texts::kMessageTitle, platform::MessageButtons::Ok, platform::MessageIcon::Information);
@@ -250,7 +252,7 @@ std::int16_t frmMain::GetLanguage() {
         frame.at(30);
         // An unreadable stored code counts as no choice: the system's language decides.
         const std::int16_t stored =
-            ToInteger(program_.objReg().ReadEntry(settings::kLanguage, settings::kLanguageDefault),
+            ToInteger(Read(program_.objReg(), settings::kLanguage),
                       program_.services.locale.DecimalSeparator())
                 .value_or(0);
         frame.at(40);

@@ -53,7 +53,7 @@ void frmSettings::cmdOk_Click() {
         frame.at(40);
         program_.intCloseAfterChange = static_cast<std::int16_t>(View().CheckState());
         frame.at(50);
-        program_.objReg().WriteEntry(settings::kCloseAfterChange, std::to_wstring(program_.intCloseAfterChange));
+        program_.objReg().WriteEntry(settings::kCloseAfterChange.name, std::to_wstring(program_.intCloseAfterChange));
         frame.at(60);
         View().Close();
     });
