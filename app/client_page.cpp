@@ -87,6 +87,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
             frame.at(90);
             fileSystem_.Replace(strPage, strNewPage);
         } catch (...) {
+            // The old page stays as it was found, and nothing half-written is left beside it.
             IgnoringFailure([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
             IgnoringFailure([&] { fileSystem_.Delete(strNewPage); });
             throw;
@@ -98,6 +99,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
 
 void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
     IgnoringFailure([&] { fileSystem_.Delete(strBannerPath); });
+    // A banner that does not hold the text must not count as removed, so this failure goes on.
     file_.OpenForOutput(strBannerPath, strRemovedText);
     IgnoringFailure([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
 }

@@ -55,7 +55,7 @@ void Win32FileSystem::SetAttributes(const std::wstring& path, std::int32_t attri
 }
 
 void Win32FileSystem::Delete(const std::wstring& path) {
-    // Windows refuses a read-only file by itself.
+    // DeleteFileW refuses a read-only file: there is no forced deletion here.
     if (!DeleteFileW(path.c_str())) RaiseLastError();
 }
 

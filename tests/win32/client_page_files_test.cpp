@@ -92,13 +92,4 @@ TEST_F(ClientPageFilesTest, DataFolderLostAfterThePageWasFoundIsReportedFromTheW
               (Names{L"clsFile.OpenForOutput", L"clsKalvex3.ChangePicture", L"frmMain.cbtnApply_Click"}));
 }
 
-TEST_F(ClientPageFilesTest, MissingDataFolderFailsWhereThePageIsLookedFor) {
-    real.SetAttributes(page, platform::kNormal);
-    std::filesystem::remove_all(dataFolder);
-    cbtnApply_Click();
-    EXPECT_TRUE(window.text.starts_with(L"Path not found \r\n")) << window.text;
-    EXPECT_EQ(CallStackNames(window.text), (Names{L"clsKalvex3.ChangePicture", L"frmMain.cbtnApply_Click"}));
-    EXPECT_TRUE(folder.Names().empty()) << "nothing is created";
-}
-
 }  // namespace
