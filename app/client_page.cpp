@@ -1,0 +1,114 @@
+#include "app/client_page.h"
+
+#include <algorithm>
+#include <exception>
+#include <string_view>
+
+#include "errors/frame.h"
+
+namespace {
+
+constexpr std::wstring_view kPageName = L"climage.html";
+// The new page is written in full beside the old one before it takes the old one's place.
+constexpr std::wstring_view kNewPageSuffix = L".new";
+
+constexpr std::wstring_view kBeforeLink =
+    L"<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
+    L"<table width=\"100%\" border=\"0\"><tr><a href=\"";
+constexpr std::wstring_view kBetweenLinkAndPicture = L"\" target=\"_new\"><img src=\"file://";
+constexpr std::wstring_view kAfterPicture = L"\" width=\"120\" height=\"90\" border=\"0\"></a></tr></table></body></html>";
+
+bool StartsWithIgnoringCase(std::wstring_view text, std::wstring_view lowerPrefix) {
+    if (text.size() < lowerPrefix.size()) return false;
+    return std::equal(lowerPrefix.begin(), lowerPrefix.end(), text.begin(), [](wchar_t prefix, wchar_t c) {
+        return prefix == (c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c);
+    });
+}
+
+// Only these two count as a scheme; anything else, the secure web scheme included, is taken
+// for a host name.
+bool HasPageScheme(std::wstring_view link) {
+    return StartsWithIgnoringCase(link, L"http://") || StartsWithIgnoringCase(link, L"file://");
+}
+
+// A quote would end the attribute that holds the value.
+std::wstring AttributeValue(std::wstring_view value) {
+    std::wstring escaped;
+    for (wchar_t c : value) {
+        if (c == L'"')
+            escaped += L"&quot;";
+        else
+            escaped += c;
+    }
+    return escaped;
+}
+
+std::wstring PageText(std::wstring_view link, std::wstring_view picturePath) {
+    std::wstring text(kBeforeLink);
+    text += AttributeValue(link);
+    text += kBetweenLinkAndPicture;
+    text += AttributeValue(picturePath);
+    text += kAfterPicture;
+    return text;
+}
+
+template <class Step>
+void IgnoringFailure(Step&& step) {
+    try {
+        step();
+    } catch (const std::exception&) {
+    }
+}
+
+}  // namespace
+
+void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink) {
+    errors::Frame frame(L"clsKalvex3.ChangePicture(strPicturePath,strICQFolderPath,strLink)", errors::Procedure,
+                        [&] { return errors::Args(strPicturePath, strICQFolderPath, strLink); });
+    frame.run([&] {
+        frame.at(20);
+        const std::wstring strPage = strICQFolderPath + std::wstring(kPageName);
+        frame.at(30);
+        const std::int32_t oldAttributes = fileSystem_.Attributes(strPage);  // nothing is written for a missing page
+        if (!strLink.empty()) {
+            frame.at(40);
+            if (!HasPageScheme(strLink)) strLink = L"http://" + strLink;
+            frame.at(50);
+            std::ranges::replace(strLink, L'\\', L'/');
+            frame.at(60);
+            std::ranges::replace(strPicturePath, L'\\', L'/');
+        }
+        frame.at(70);
+        const std::wstring strNewPage = strPage + std::wstring(kNewPageSuffix);
+        try {
+            file_.OpenForOutput(strNewPage, PageText(strLink, strPicturePath));
+            frame.at(80);
+            fileSystem_.SetAttributes(strPage, platform::kNormal);  // a read-only page cannot be replaced
+            frame.at(90);
+            fileSystem_.Replace(strPage, strNewPage);
+        } catch (...) {
+            // The old page stays as it was found, and nothing half-written is left beside it.
+            IgnoringFailure([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
+            IgnoringFailure([&] { fileSystem_.Delete(strNewPage); });
+            throw;
+        }
+        frame.at(100);
+        fileSystem_.SetAttributes(strPage, platform::kHidden);
+    });
+}
+
+void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
+    IgnoringFailure([&] { fileSystem_.Delete(strBannerPath); });
+    // A banner that does not hold the text must not count as removed, so this failure goes on.
+    file_.OpenForOutput(strBannerPath, strRemovedText);
+    IgnoringFailure([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
+}
+
+bool clsKalvex3::BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLBannerPath) {
+    try {
+        if ((fileSystem_.Attributes(strBannerPath) & platform::kHidden) == 0) return false;
+        return (fileSystem_.Attributes(strCLBannerPath) & platform::kHidden) != 0;
+    } catch (const std::exception&) {
+        return true;
+    }
+}

@@ -1,0 +1,144 @@
+#include "platform/native/posix_file_system.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <filesystem>
+
+#include "errors/error.h"
+
+namespace platform {
+
+namespace {
+
+// Windows system error codes, so that reports read as they would on Windows.
+constexpr std::uint32_t kFileNotFound = 2;
+constexpr std::uint32_t kPathNotFound = 3;
+constexpr std::uint32_t kAccessDenied = 5;
+constexpr std::uint32_t kDiskFull = 112;
+constexpr std::uint32_t kFileNameTooLong = 206;
+constexpr std::uint32_t kIoDevice = 1117;
+
+[[noreturn]] void RaiseSystemError(std::uint32_t code) {
+    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
+}
+
+std::string Narrow(const std::wstring& path) { return std::filesystem::path(path).string(); }
+
+[[noreturn]] void RaiseErrno(const std::string& path) {
+    switch (errno) {
+    case ENOENT: {
+        struct stat folder{};
+        const std::string parent = std::filesystem::path(path).parent_path().string();
+        RaiseSystemError(parent.empty() || stat(parent.c_str(), &folder) == 0 ? kFileNotFound : kPathNotFound);
+    }
+    case ENOTDIR: RaiseSystemError(kPathNotFound);
+    case EACCES:
+    case EPERM:
+    case EROFS:
+    case EISDIR:
+    case ETXTBSY: RaiseSystemError(kAccessDenied);
+    case ENOSPC:
+    case EDQUOT: RaiseSystemError(kDiskFull);
+    case ENAMETOOLONG: RaiseSystemError(kFileNameTooLong);
+    default: RaiseSystemError(kIoDevice);
+    }
+}
+
+struct stat ExistingFile(const std::string& path) {
+    struct stat status{};
+    if (stat(path.c_str(), &status) != 0) RaiseErrno(path);
+    if (!S_ISREG(status.st_mode)) RaiseSystemError(kFileNotFound);
+    return status;
+}
+
+bool IsReadOnly(const struct stat& status) { return (status.st_mode & S_IWUSR) == 0; }
+
+// The owner's write permission alone does not stop an administrator, who may run the
+// tests; read-only files are refused here as Windows refuses them.
+void RefuseReadOnly(const std::string& path) {
+    struct stat status{};
+    if (stat(path.c_str(), &status) == 0 && IsReadOnly(status)) RaiseSystemError(kAccessDenied);
+}
+
+class Descriptor {
+public:
+    Descriptor(const std::string& path, int flags) : fd_(open(path.c_str(), flags | O_CLOEXEC, 0666)) {
+        if (fd_ < 0) RaiseErrno(path);
+    }
+    ~Descriptor() { close(fd_); }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+}  // namespace
+
+std::int32_t PosixFileSystem::Attributes(const std::wstring& path) {
+    return IsReadOnly(ExistingFile(Narrow(path))) ? kReadOnly : kNormal;
+}
+
+void PosixFileSystem::SetAttributes(const std::wstring& path, std::int32_t attributes) {
+    const std::string narrow = Narrow(path);
+    const mode_t mode = ExistingFile(narrow).st_mode & 07777;
+    const mode_t writable = S_IWUSR | S_IWGRP | S_IWOTH;
+    const mode_t wanted = (attributes & kReadOnly) ? (mode & ~writable) : (mode | S_IWUSR);
+    if (chmod(narrow.c_str(), wanted) != 0) RaiseErrno(narrow);
+}
+
+void PosixFileSystem::Delete(const std::wstring& path) {
+    const std::string narrow = Narrow(path);
+    if (IsReadOnly(ExistingFile(narrow))) RaiseSystemError(kAccessDenied);
+    if (unlink(narrow.c_str()) != 0) RaiseErrno(narrow);
+}
+
+bool PosixFileSystem::NormalFileExists(const std::wstring& path) {
+    struct stat status{};
+    return stat(Narrow(path).c_str(), &status) == 0 && S_ISREG(status.st_mode);
+}
+
+std::string PosixFileSystem::ReadBytes(const std::wstring& path) {
+    const std::string narrow = Narrow(path);
+    Descriptor file(narrow, O_RDONLY);
+    std::string bytes;
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = read(file.get(), buffer, sizeof buffer);
+        if (got < 0) {
+            if (errno == EINTR) continue;
+            RaiseErrno(narrow);
+        }
+        if (got == 0) return bytes;
+        bytes.append(buffer, static_cast<std::size_t>(got));
+    }
+}
+
+void PosixFileSystem::WriteBytes(const std::wstring& path, const std::string& bytes) {
+    const std::string narrow = Narrow(path);
+    RefuseReadOnly(narrow);
+    Descriptor file(narrow, O_WRONLY | O_CREAT | O_TRUNC);
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t put = write(file.get(), bytes.data() + done, bytes.size() - done);
+        if (put < 0) {
+            if (errno == EINTR) continue;
+            RaiseErrno(narrow);
+        }
+        done += static_cast<std::size_t>(put);
+    }
+}
+
+void PosixFileSystem::Replace(const std::wstring& target, const std::wstring& replacement) {
+    const std::string narrowTarget = Narrow(target);
+    const std::string narrowReplacement = Narrow(replacement);
+    RefuseReadOnly(narrowTarget);
+    if (std::rename(narrowReplacement.c_str(), narrowTarget.c_str()) != 0) RaiseErrno(narrowReplacement);
+}
+
+}  // namespace platform

@@ -1,0 +1,106 @@
+#include "platform/win32/file_system.h"
+
+#include <windows.h>
+
+#include <algorithm>
+
+#include "errors/error.h"
+
+namespace platform {
+
+namespace {
+
+[[noreturn]] void RaiseSystemError(DWORD code) {
+    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
+}
+
+[[noreturn]] void RaiseLastError() { RaiseSystemError(GetLastError()); }
+
+constexpr DWORD kSettableBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
+                                FILE_ATTRIBUTE_ARCHIVE;
+
+// Transfers go in pieces that a DWORD can count.
+constexpr std::size_t kMaxTransfer = 1u << 30;
+
+DWORD ExistingFileAttributes(const std::wstring& path) {
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) RaiseSystemError(ERROR_FILE_NOT_FOUND);
+    return attributes;
+}
+
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {
+        if (handle_ == INVALID_HANDLE_VALUE) RaiseLastError();
+    }
+    ~FileHandle() { CloseHandle(handle_); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+    HANDLE get() const { return handle_; }
+
+private:
+    HANDLE handle_;
+};
+
+}  // namespace
+
+std::int32_t Win32FileSystem::Attributes(const std::wstring& path) {
+    return static_cast<std::int32_t>(ExistingFileAttributes(path) & kSettableBits);
+}
+
+void Win32FileSystem::SetAttributes(const std::wstring& path, std::int32_t attributes) {
+    const DWORD bits = static_cast<DWORD>(attributes) & kSettableBits;
+    if (!SetFileAttributesW(path.c_str(), bits == 0 ? FILE_ATTRIBUTE_NORMAL : bits)) RaiseLastError();
+}
+
+void Win32FileSystem::Delete(const std::wstring& path) {
+    // DeleteFileW refuses a read-only file: there is no forced deletion here.
+    if (!DeleteFileW(path.c_str())) RaiseLastError();
+}
+
+bool Win32FileSystem::NormalFileExists(const std::wstring& path) {
+    // Not FindFirstFile: that would take wildcards as a pattern.
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+    return (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM)) == 0;
+}
+
+std::string Win32FileSystem::ReadBytes(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) RaiseLastError();
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD read = 0;
+        const DWORD piece = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
+        if (!ReadFile(file.get(), bytes.data() + done, piece, &read, nullptr)) RaiseLastError();
+        if (read == 0) break;  // the file became shorter while it was read
+        done += read;
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
+void Win32FileSystem::WriteBytes(const std::wstring& path, const std::string& bytes) {
+    // Not CREATE_ALWAYS: that refuses an existing hidden file.
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD written = 0;
+        const DWORD piece = static_cast<DWORD>(std::min(bytes.size() - done, kMaxTransfer));
+        if (!WriteFile(file.get(), bytes.data() + done, piece, &written, nullptr)) RaiseLastError();
+        done += written;
+    }
+    if (!SetEndOfFile(file.get())) RaiseLastError();
+}
+
+void Win32FileSystem::Replace(const std::wstring& target, const std::wstring& replacement) {
+    if (!MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        RaiseLastError();
+}
+
+}  // namespace platform

@@ -1,0 +1,187 @@
+// The client's picture page and banner files, on real files in a temporary folder that
+// plays the client's data folder.
+
+#include <gtest/gtest.h>
+
+#include "app/client_page.h"
+#include "errors/err_trace.h"
+#include "support/attribute_bits_file_system.h"
+#include "support/fault_injecting_file_system.h"
+#include "support/report_lines.h"
+#include "support/temp_folder.h"
+
+using platform::kHidden;
+using platform::kReadOnly;
+using testing_support::CallStackNames;
+using testing_support::FileOperation;
+using Names = std::vector<std::wstring>;
+
+namespace {
+
+constexpr wchar_t kPicture[] = L"C:\\Pics\\me.jpg";
+const std::string kOldPage(500, 'o');
+const std::wstring kRemovedText = L"<root> <info>Banner removed with Kalvex</info> </root>";
+
+std::string Page(const std::string& href, const std::string& src) {
+    return "<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
+           "<table width=\"100%\" border=\"0\"><tr><a href=\"" +
+           href + "\" target=\"_new\"><img src=\"file://" + src +
+           "\" width=\"120\" height=\"90\" border=\"0\"></a></tr></table></body></html>";
+}
+
+class ClientPageTest : public ::testing::Test {
+protected:
+    testing_support::TempFolder folder;
+    testing_support::RealFileSystem real;
+    testing_support::FaultInjectingFileSystem faulty{real};
+    testing_support::AttributeBitsFileSystem files{faulty};
+    testing_support::RealCodePage codePage;
+    clsFile objFile{files, codePage};
+    clsKalvex3 objChanger{objFile, files};
+    const std::wstring page = folder.File(L"climage.html");
+    const std::wstring banners = folder.File(L"banners.xml");
+    const std::wstring clbanner = folder.File(L"clbanner.xml");
+
+    void SetUp() override {
+        errors::ResetErrorState();
+        folder.Put(L"climage.html", kOldPage);
+    }
+
+    std::int32_t Flags(const std::wstring& path) { return files.Attributes(path) & (kReadOnly | kHidden | platform::kSystem); }
+
+    errors::ErrorRecord ChangeFailure() {
+        try {
+            objChanger.ChangePicture(kPicture, folder.Path(), L"x.example\\a");
+        } catch (const errors::Error& e) {
+            return e.record();
+        }
+        ADD_FAILURE() << "ChangePicture must fail";
+        return {};
+    }
+};
+
+TEST_F(ClientPageTest, PageHoldsTheNormalisedLinkAndPictureAndEndsHiddenOnly) {
+    struct Case {
+        const wchar_t* link;
+        std::string href, src;
+    };
+    const Case cases[] = {
+        {L"www.example.com\\me.html", "http://www.example.com/me.html", "C:/Pics/me.jpg"},
+        {L"HTTP://Example.COM\\a", "HTTP://Example.COM/a", "C:/Pics/me.jpg"},
+        {L"file://C:\\Pics\\big.jpg", "file://C:/Pics/big.jpg", "C:/Pics/me.jpg"},
+        {L"https://secure.example", "http://https://secure.example", "C:/Pics/me.jpg"},
+        {L"", "", "C:\\Pics\\me.jpg"},
+    };
+    // The first page is shorter than the old one; the later ones replace a hidden page.
+    for (const Case& c : cases) {
+        objChanger.ChangePicture(kPicture, folder.Path(), c.link);
+        EXPECT_EQ(folder.Bytes(L"climage.html"), Page(c.href, c.src)) << c.link;
+        EXPECT_EQ(Flags(page), kHidden) << c.link;
+    }
+    EXPECT_EQ(folder.Names(), Names{L"climage.html"});
+}
+
+TEST_F(ClientPageTest, QuotesCannotEndTheAttributesAndNothingElseIsEscaped) {
+    objChanger.ChangePicture(L"C:\\a\"b.jpg", folder.Path(), L"x.example/?q=\"1\"&r=<2>");
+    EXPECT_EQ(folder.Bytes(L"climage.html"), Page("http://x.example/?q=&quot;1&quot;&r=<2>", "C:/a&quot;b.jpg"));
+}
+
+TEST_F(ClientPageTest, ReadOnlyHiddenPageIsReplaced) {
+    files.SetAttributes(page, kReadOnly | kHidden);
+    objChanger.ChangePicture(kPicture, folder.Path(), L"x.example");
+    EXPECT_EQ(folder.Bytes(L"climage.html"), Page("http://x.example", "C:/Pics/me.jpg"));
+    EXPECT_EQ(Flags(page), kHidden);
+}
+
+TEST_F(ClientPageTest, MissingPageFailsBeforeAnythingIsWritten) {
+    std::filesystem::remove(page);
+    const errors::ErrorRecord error = ChangeFailure();
+    EXPECT_EQ(error.number, 53);
+    EXPECT_EQ(CallStackNames(error.description), Names{L"clsKalvex3.ChangePicture"});
+    EXPECT_NE(error.description.find(L"strLink='x.example\\a')  at Line 30 "), std::wstring::npos);
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST_F(ClientPageTest, FailureAfterThePageWasFoundKeepsTheOldPage) {
+    struct Case {
+        FileOperation failing;
+        std::uint32_t systemCode;
+        std::int32_t number;
+        Names stack;
+    };
+    const Case cases[] = {
+        {FileOperation::WriteBytes, 112, 61, {L"clsFile.OpenForOutput", L"clsKalvex3.ChangePicture"}},
+        {FileOperation::Replace, 32, 70, {L"clsKalvex3.ChangePicture"}},
+    };
+    for (const Case& c : cases) {
+        files.SetAttributes(page, kReadOnly | kHidden);
+        faulty.beforeEach = [&](FileOperation operation, const std::wstring& path) {
+            if (operation != c.failing) return;
+            if (operation == FileOperation::WriteBytes) real.WriteBytes(path, "<html>");  // as far as the disk had room
+            errors::Raise(errors::RuntimeErrorForSystemCode(c.systemCode), static_cast<std::int32_t>(c.systemCode));
+        };
+        const errors::ErrorRecord error = ChangeFailure();
+        faulty.beforeEach = nullptr;
+
+        EXPECT_EQ(error.number, c.number);
+        EXPECT_EQ(CallStackNames(error.description), c.stack);
+        EXPECT_NE(error.description.find(L"strPicturePath='C:/Pics/me.jpg'"), std::wstring::npos);
+        EXPECT_NE(error.description.find(L"strLink='http://x.example/a')"), std::wstring::npos);
+        EXPECT_EQ(folder.Bytes(L"climage.html"), kOldPage);
+        EXPECT_EQ(Flags(page), kReadOnly | kHidden);
+        EXPECT_EQ(folder.Names(), Names{L"climage.html"}) << "the new page is not left behind";
+    }
+}
+
+TEST_F(ClientPageTest, BannersCountAsRemovedWhenBothAreHiddenOrOneCannotBeExamined) {
+    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "both missing";
+    folder.Put(L"banners.xml", "ads");
+    EXPECT_FALSE(objChanger.BannerIsRemoved(banners, clbanner)) << "first not hidden, second missing";
+    files.SetAttributes(banners, kHidden);
+    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "first hidden, second missing";
+    folder.Put(L"clbanner.xml", "ads");
+    EXPECT_FALSE(objChanger.BannerIsRemoved(banners, clbanner)) << "first hidden, second not";
+    files.SetAttributes(clbanner, kHidden);
+    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "both hidden";
+    files.SetAttributes(banners, platform::kNormal);
+    files.SetAttributes(clbanner, platform::kNormal);
+    faulty.Fail(FileOperation::Attributes, 5);
+    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "unreadable";
+}
+
+TEST_F(ClientPageTest, RemovedBannersHoldExactlyTheTextAndAreHidden) {
+    folder.Put(L"banners.xml", std::string(300, 'b'));
+    faulty.Fail(FileOperation::Delete, 5);  // not needed for a shorter content, and ignored
+    objChanger.RemoveBanners(banners, kRemovedText);
+    faulty.beforeEach = nullptr;
+    objChanger.RemoveBanners(clbanner, kRemovedText);  // missing until now
+
+    for (const wchar_t* name : {L"banners.xml", L"clbanner.xml"}) {
+        EXPECT_EQ(folder.Bytes(name), "<root> <info>Banner removed with Kalvex</info> </root>");
+        EXPECT_EQ(Flags(folder.File(name)), kHidden);
+    }
+    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner));
+}
+
+TEST_F(ClientPageTest, ABannerIsMarkedOnlyWhenItsTextWasWritten) {
+    folder.Put(L"banners.xml", "ads");
+    faulty.beforeEach = [](FileOperation operation, const std::wstring&) {
+        if (operation == FileOperation::Delete || operation == FileOperation::WriteBytes)
+            errors::Raise(errors::RuntimeError::PermissionDenied, 5);
+    };
+    try {
+        objChanger.RemoveBanners(banners, kRemovedText);
+        ADD_FAILURE() << "the failed write must reach the caller";
+    } catch (const errors::Error& e) {
+        EXPECT_EQ(e.record().number, 70);
+        EXPECT_EQ(CallStackNames(e.record().description), Names{L"clsFile.OpenForOutput"});
+    }
+    EXPECT_EQ(folder.Bytes(L"banners.xml"), "ads");
+    EXPECT_EQ(Flags(banners), 0);
+
+    faulty.Fail(FileOperation::SetAttributes, 5);
+    EXPECT_NO_THROW(objChanger.RemoveBanners(banners, kRemovedText)) << "a failed mark is ignored";
+    EXPECT_EQ(folder.Bytes(L"banners.xml"), "<root> <info>Banner removed with Kalvex</info> </root>");
+}
+
+}  // namespace

@@ -1,0 +1,65 @@
+#pragma once
+// Real files, with a hook before every operation through which a test makes chosen
+// operations fail (a full disk, a lost folder) or changes the files under the program's feet.
+
+#include <functional>
+
+#include "errors/error.h"
+#include "platform/file_system.h"
+
+namespace testing_support {
+
+enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, ReadBytes, WriteBytes, Replace };
+
+class FaultInjectingFileSystem final : public platform::FileSystem {
+public:
+    explicit FaultInjectingFileSystem(platform::FileSystem& files) : files_(files) {}
+
+    std::function<void(FileOperation, const std::wstring& path)> beforeEach;
+
+    // Makes every call of `operation` fail as the system would with `systemCode`.
+    void Fail(FileOperation operation, std::uint32_t systemCode) {
+        beforeEach = [=](FileOperation called, const std::wstring&) {
+            if (called == operation)
+                errors::Raise(errors::RuntimeErrorForSystemCode(systemCode), static_cast<std::int32_t>(systemCode));
+        };
+    }
+
+    std::int32_t Attributes(const std::wstring& path) override {
+        Before(FileOperation::Attributes, path);
+        return files_.Attributes(path);
+    }
+    void SetAttributes(const std::wstring& path, std::int32_t attributes) override {
+        Before(FileOperation::SetAttributes, path);
+        files_.SetAttributes(path, attributes);
+    }
+    void Delete(const std::wstring& path) override {
+        Before(FileOperation::Delete, path);
+        files_.Delete(path);
+    }
+    bool NormalFileExists(const std::wstring& path) override {
+        Before(FileOperation::NormalFileExists, path);
+        return files_.NormalFileExists(path);
+    }
+    std::string ReadBytes(const std::wstring& path) override {
+        Before(FileOperation::ReadBytes, path);
+        return files_.ReadBytes(path);
+    }
+    void WriteBytes(const std::wstring& path, const std::string& bytes) override {
+        Before(FileOperation::WriteBytes, path);
+        files_.WriteBytes(path, bytes);
+    }
+    void Replace(const std::wstring& target, const std::wstring& replacement) override {
+        Before(FileOperation::Replace, target);
+        files_.Replace(target, replacement);
+    }
+
+private:
+    void Before(FileOperation operation, const std::wstring& path) {
+        if (beforeEach) beforeEach(operation, path);
+    }
+
+    platform::FileSystem& files_;
+};
+
+}  // namespace testing_support

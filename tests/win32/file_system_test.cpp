@@ -1,0 +1,67 @@
+// The Windows file layer on real files of the Wine file system.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include "errors/error.h"
+#include "platform/win32/file_system.h"
+#include "support/temp_folder.h"
+
+using namespace platform;
+
+namespace {
+
+constexpr DWORD kFlagBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
+class Win32FileSystemTest : public ::testing::Test {
+protected:
+    testing_support::TempFolder folder;
+    Win32FileSystem files;
+    const std::wstring path = folder.File(L"f.txt");
+
+    void SetUp() override { folder.Put(L"f.txt", "x"); }
+    DWORD SystemFlags() const { return GetFileAttributesW(path.c_str()) & kFlagBits; }
+};
+
+TEST_F(Win32FileSystemTest, HiddenReadOnlyAndSystemFlagsAreWrittenAndRead) {
+    files.SetAttributes(path, kReadOnly | kHidden | kSystem);
+    EXPECT_EQ(SystemFlags(), kFlagBits);
+    EXPECT_EQ(files.Attributes(path) & 7, kReadOnly | kHidden | kSystem);
+
+    files.SetAttributes(path, kHidden);
+    EXPECT_EQ(SystemFlags(), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
+    EXPECT_EQ(files.Attributes(path) & 7, kHidden);
+
+    files.SetAttributes(path, kNormal);
+    EXPECT_EQ(SystemFlags(), 0u);
+}
+
+TEST_F(Win32FileSystemTest, AReadOnlyFileIsNotDeletedWithoutForce) {
+    files.SetAttributes(path, kReadOnly);
+    try {
+        files.Delete(path);
+        FAIL() << "a read-only file must be refused";
+    } catch (const errors::Error& e) {
+        EXPECT_EQ(e.record().number, 70);
+        EXPECT_EQ(e.record().lastSystemError, ERROR_ACCESS_DENIED);
+    }
+    EXPECT_EQ(folder.Bytes(L"f.txt"), "x");
+
+    files.SetAttributes(path, kNormal);
+    files.Delete(path);
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST_F(Win32FileSystemTest, OnlyOrdinaryFilesAtTheLiteralPathCount) {
+    EXPECT_TRUE(files.NormalFileExists(path));
+    EXPECT_FALSE(files.NormalFileExists(folder.File(L"f.tx?")));
+    EXPECT_FALSE(files.NormalFileExists(folder.File(L"*")));
+    EXPECT_FALSE(files.NormalFileExists(folder.Path()));
+    for (std::int32_t flag : {kReadOnly, kHidden, kSystem}) {
+        files.SetAttributes(path, flag);
+        EXPECT_EQ(files.NormalFileExists(path), flag == kReadOnly) << flag;
+    }
+}
+
+}  // namespace
