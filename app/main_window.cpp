@@ -9,6 +9,7 @@
 #include "app/settings_table.h"
 #include "app/text_file.h"
 #include "errors/frame.h"
+#include "platform/file_dialog.h"
 #include "platform/message_box.h"
 #include "platform/screen.h"
 #include "platform/user_locale.h"
@@ -36,7 +37,7 @@ frmMain::~frmMain() {
 }
 
 clsKalvex3& frmMain::Changer() {
-    if (!objChanger) objChanger = std::make_unique<clsKalvex3>(program_.objFileSystem(), program_.objFile());
+    if (!objChanger) objChanger = std::make_unique<clsKalvex3>(program_.objFile(), program_.objFileSystem());
     return *objChanger;
 }
 

@@ -7,7 +7,7 @@
 #include <memory>
 
 namespace platform {
-class CodePage;
+class AnsiCodePage;
 class FileDialog;
 class FileSystem;
 class MessageBoxes;
@@ -31,7 +31,7 @@ struct Services {
     platform::Registry& registry;
     platform::ProcessStarter& processStarter;
     platform::FileSystem& fileSystem;
-    platform::CodePage& codePage;
+    platform::AnsiCodePage& codePage;
     platform::MessageBoxes& messageBoxes;
     platform::FileDialog& fileDialog;
     platform::Shell& shell;

@@ -117,14 +117,8 @@ TEST_F(AboutDialogTest, ShowsVersionAndLinksAndOpensThem) {
 }
 
 TEST_F(AboutDialogTest, VersionNumbersWithoutLeadingZeros) {
-    struct TenZeroTwelve : FakeSystemInfo {
-        platform::ProgramVersion Version() override { return {10, 0, 12}; }
-    };
-    TenZeroTwelve other;
-    app::Services otherServices{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, other};
-    app::Program otherProgram{otherServices};
-    app::frmInfo otherInfo{otherProgram, infoView};
-    otherInfo.Form_Load();
+    system.version = {10, 0, 12};
+    info.Form_Load();
     EXPECT_EQ(infoView.text[app::InfoControl::lblVersion], L"Version 10.0.12");
 }
 

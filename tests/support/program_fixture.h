@@ -65,7 +65,12 @@ protected:
     static std::wstring Data(const std::wstring& name) { return kDataFolder + name; }
 
     void Store(const std::wstring& name, const std::wstring& value) { registry.PutText(kUser, kOwnKey, name, value); }
-    std::optional<std::wstring> Stored(const std::wstring& name) const { return registry.Text(kUser, kOwnKey, name); }
+    // The stored text without its terminating NUL.
+    std::optional<std::wstring> Stored(const std::wstring& name) const {
+        std::optional<std::wstring> text = registry.Text(kUser, kOwnKey, name);
+        if (text && !text->empty() && text->back() == L'\0') text->pop_back();
+        return text;
+    }
 
     void Unload() {
         std::int16_t cancel = 0;
