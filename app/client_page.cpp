@@ -6,6 +6,8 @@
 
 #include "errors/frame.h"
 
+namespace app {
+
 namespace {
 
 constexpr std::wstring_view kPageName = L"climage.html";
@@ -112,3 +114,5 @@ bool clsKalvex3::BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLB
         return true;
     }
 }
+
+}  // namespace app

@@ -6,6 +6,8 @@
 #include "app/text_file.h"
 #include "platform/file_system.h"
 
+namespace app {
+
 class clsKalvex3 {
 public:
     clsKalvex3(clsFile& objFile, platform::FileSystem& objFileSystem) : file_(objFile), fileSystem_(objFileSystem) {}
@@ -25,3 +27,5 @@ private:
     clsFile& file_;
     platform::FileSystem& fileSystem_;
 };
+
+}  // namespace app

@@ -2,6 +2,8 @@
 
 #include "errors/frame.h"
 
+namespace app {
+
 std::wstring clsFile::OpenForInput(std::wstring strPath) {
     errors::Frame frame(L"clsFile.OpenForInput(strPath)", errors::Procedure, [&] { return errors::Value(strPath); });
     return frame.run([&] {
@@ -20,3 +22,5 @@ void clsFile::OpenForOutput(std::wstring strPath, std::wstring strBody) {
 }
 
 bool clsFile::FileExists(std::wstring strPath) { return fileSystem_.NormalFileExists(strPath); }
+
+}  // namespace app

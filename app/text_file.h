@@ -7,6 +7,8 @@
 #include "platform/code_page.h"
 #include "platform/file_system.h"
 
+namespace app {
+
 class clsFile {
 public:
     clsFile(platform::FileSystem& objFileSystem, platform::AnsiCodePage& objCodePage)
@@ -24,3 +26,5 @@ private:
     platform::FileSystem& fileSystem_;
     platform::AnsiCodePage& codePage_;
 };
+
+}  // namespace app

@@ -17,6 +17,8 @@ std::wstring RuntimeErrorText(RuntimeError error) {
     case RuntimeError::PermissionDenied: return L"Permission denied";
     case RuntimeError::PathFileAccess: return L"Path/File access error";
     case RuntimeError::PathNotFound: return L"Path not found";
+    case RuntimeError::ObjectNotSet: return L"Object variable or With block variable not set";
+    case RuntimeError::InvalidPropertyValue: return L"Invalid property value";
     }
     return L"Application-defined or object-defined error";
 }

@@ -43,6 +43,8 @@ enum class RuntimeError : std::int32_t {
     PermissionDenied = 70,
     PathFileAccess = 75,
     PathNotFound = 76,
+    ObjectNotSet = 91,
+    InvalidPropertyValue = 380,
 };
 
 std::wstring RuntimeErrorText(RuntimeError error);

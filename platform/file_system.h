@@ -29,6 +29,9 @@ public:
     // Whether an ordinary file (read-only and archive ones included) is at exactly this path;
     // hidden and system files and folders are not, and any failure is an answer of false.
     virtual bool NormalFileExists(const std::wstring& path) = 0;
+    // Whether any file is at exactly this path, hidden and system ones included; folders are
+    // not, and any failure is an answer of false.
+    virtual bool FileExists(const std::wstring& path) = 0;
     // The whole content of an existing file.
     virtual std::string ReadBytes(const std::wstring& path) = 0;
     // Leaves the file holding exactly these bytes, creating it in its existing folder if need be.

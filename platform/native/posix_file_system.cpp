@@ -103,6 +103,9 @@ bool PosixFileSystem::NormalFileExists(const std::wstring& path) {
     return stat(Narrow(path).c_str(), &status) == 0 && S_ISREG(status.st_mode);
 }
 
+// Every file counts here: this host has no hidden files.
+bool PosixFileSystem::FileExists(const std::wstring& path) { return NormalFileExists(path); }
+
 std::string PosixFileSystem::ReadBytes(const std::wstring& path) {
     const std::string narrow = Narrow(path);
     Descriptor file(narrow, O_RDONLY);

@@ -11,6 +11,7 @@ public:
     void SetAttributes(const std::wstring& path, std::int32_t attributes) override;
     void Delete(const std::wstring& path) override;
     bool NormalFileExists(const std::wstring& path) override;
+    bool FileExists(const std::wstring& path) override;
     std::string ReadBytes(const std::wstring& path) override;
     void WriteBytes(const std::wstring& path, const std::string& bytes) override;
     void Replace(const std::wstring& target, const std::wstring& replacement) override;

@@ -36,8 +36,8 @@ protected:
     testing_support::FaultInjectingFileSystem faulty{real};
     testing_support::AttributeBitsFileSystem files{faulty};
     testing_support::RealCodePage codePage;
-    clsFile objFile{files, codePage};
-    clsKalvex3 objChanger{objFile, files};
+    app::clsFile objFile{files, codePage};
+    app::clsKalvex3 objChanger{objFile, files};
     const std::wstring page = folder.File(L"climage.html");
     const std::wstring banners = folder.File(L"banners.xml");
     const std::wstring clbanner = folder.File(L"clbanner.xml");

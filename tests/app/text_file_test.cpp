@@ -19,7 +19,7 @@ protected:
     testing_support::RealFileSystem real;
     testing_support::AttributeBitsFileSystem files{real};
     testing_support::RealCodePage codePage;
-    clsFile objFile{files, codePage};
+    app::clsFile objFile{files, codePage};
 
     void SetUp() override { errors::ResetErrorState(); }
 };

@@ -24,6 +24,7 @@ public:
     bool NormalFileExists(const std::wstring& path) override {
         return files_.NormalFileExists(path) && (Bits(path) & (platform::kHidden | platform::kSystem)) == 0;
     }
+    bool FileExists(const std::wstring& path) override { return files_.FileExists(path); }
     std::string ReadBytes(const std::wstring& path) override { return files_.ReadBytes(path); }
     void WriteBytes(const std::wstring& path, const std::string& bytes) override { files_.WriteBytes(path, bytes); }
     void Replace(const std::wstring& target, const std::wstring& replacement) override {

@@ -14,6 +14,7 @@ public:
     platform::LocalTime now{2026, 12, 6, 22, 43, 4};
     std::wstring dateSeparator = L"/";
     std::wstring timeSeparator = L":";
+    platform::ProgramVersion version{3, 1, 8};
 
     std::wstring ComputerName() override { return computer; }
     std::wstring SystemMessage(std::int32_t code) override {
@@ -24,7 +25,7 @@ public:
     std::wstring TimeSeparator() override { return timeSeparator; }
     platform::LocalTime Now() override { return now; }
     std::wstring ProgramName() override { return L"Kalvex3"; }
-    platform::ProgramVersion Version() override { return {3, 1, 8}; }
+    platform::ProgramVersion Version() override { return version; }
     std::wstring DataAccessVersion() override { return L"?"; }
 };
 

@@ -9,7 +9,7 @@
 
 namespace testing_support {
 
-enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, ReadBytes, WriteBytes, Replace };
+enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, FileExists, ReadBytes, WriteBytes, Replace };
 
 class FaultInjectingFileSystem final : public platform::FileSystem {
 public:
@@ -40,6 +40,10 @@ public:
     bool NormalFileExists(const std::wstring& path) override {
         Before(FileOperation::NormalFileExists, path);
         return files_.NormalFileExists(path);
+    }
+    bool FileExists(const std::wstring& path) override {
+        Before(FileOperation::FileExists, path);
+        return files_.FileExists(path);
     }
     std::string ReadBytes(const std::wstring& path) override {
         Before(FileOperation::ReadBytes, path);

@@ -30,8 +30,8 @@ protected:
     platform::Win32FileSystem real;
     testing_support::FaultInjectingFileSystem files{real};
     platform::Win32AnsiCodePage codePage;
-    clsFile objFile{files, codePage};
-    clsKalvex3 objChanger{objFile, files};
+    app::clsFile objFile{files, codePage};
+    app::clsKalvex3 objChanger{objFile, files};
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
     const std::wstring dataFolder = folder.File(L"LiteDataFiles\\");

@@ -61,7 +61,10 @@ TEST_F(Win32FileSystemTest, OnlyOrdinaryFilesAtTheLiteralPathCount) {
     for (std::int32_t flag : {kReadOnly, kHidden, kSystem}) {
         files.SetAttributes(path, flag);
         EXPECT_EQ(files.NormalFileExists(path), flag == kReadOnly) << flag;
+        EXPECT_TRUE(files.FileExists(path)) << "hidden and system files are there all the same";
     }
+    EXPECT_FALSE(files.FileExists(folder.Path()));
+    EXPECT_FALSE(files.FileExists(folder.File(L"missing.txt")));
 }
 
 }  // namespace

@@ -1,0 +1,265 @@
+#include "app/main_window.h"
+
+#include "app/client_page.h"
+#include "app/conversions.h"
+#include "app/interface_texts.h"
+#include "app/language.h"
+#include "app/program.h"
+#include "app/registry_store.h"
+#include "app/settings_table.h"
+#include "app/text_file.h"
+#include "errors/frame.h"
+#include "platform/file_dialog.h"
+#include "platform/message_box.h"
+#include "platform/screen.h"
+#include "platform/user_locale.h"
+
+namespace app {
+
+namespace {
+constexpr wchar_t kDataFolder[] = L"LiteDataFiles\\";
+constexpr wchar_t kDefaultPicture[] = L"climage.gif";
+constexpr wchar_t kBannerFile[] = L"banners.xml";
+constexpr wchar_t kClientBannerFile[] = L"clbanner.xml";
+constexpr wchar_t kBannerReplacement[] = L"<root> <info>Banner removed with Kalvex</info> </root>";
+constexpr wchar_t kPictureItself[] = L"file://";
+constexpr std::int16_t kCloseAfterApply = 1;
+
+std::wstring Read(clsReg& reg, const settings::Setting& setting) { return reg.ReadEntry(setting.name, setting.readDefault); }
+}  // namespace
+
+frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program_(program) {
+    program_.mainWindow = this;
+}
+
+frmMain::~frmMain() {
+    if (program_.mainWindow == this) program_.mainWindow = nullptr;
+}
+
+clsKalvex3& frmMain::Changer() {
+    if (!objChanger) objChanger = std::make_unique<clsKalvex3>(program_.objFile(), program_.objFileSystem());
+    return *objChanger;
+}
+
+std::wstring frmMain::DataFolder() const { return strICQLitePath + kDataFolder; }
+
+void frmMain::SetRegKey(bool bolOwnKey) {
+    errors::Frame frame(L"frmMain.SetRegKey(bolOwnKey)", errors::Procedure, [&] { return errors::Value(bolOwnKey); });
+    frame.run([&] {
+        frame.at(20);
+        const settings::Branch& branch = bolOwnKey ? settings::kOwnBranch : settings::kClientBranch;
+        clsReg& reg = program_.objReg();
+        frame.at(30);
+        reg.SetMainBranch(branch.mainBranch);
+        frame.at(40);
+        reg.SetRootKey(branch.rootKey);
+        frame.at(50);
+        reg.SetRegBase(branch.regBase);
+        frame.at(60);
+        reg.SetProgram(branch.program);
+        frame.at(70);
+        reg.SetSection(branch.section);
+    });
+}
+
+void frmMain::Form_Load() {
+    errors::Frame frame(L"frmMain.Form_Load", errors::EventHandler);
+    frame.run([&] {
+        const wchar_t separator = program_.services.locale.DecimalSeparator();
+        frame.at(20);
+        SetRegKey(true);
+        clsReg& reg = program_.objReg();
+        // A stored setting that does not convert falls back to its default, so that the
+        // rest of start-up still runs and closing cannot overwrite settings with blanks.
+        frame.at(30);
+        program_.intCloseAfterChange =
+            ToInteger(Read(reg, settings::kCloseAfterChange), separator)
+                .value_or(0);
+        frame.at(40);
+        strPicPath = Read(reg, settings::kPicturePath);
+        frame.at(50);
+        view.SetText(MainControl::txtURL, Read(reg, settings::kURL));
+        frame.at(60);
+        if (ToBoolean(Read(reg, settings::kOpenURL), separator).value_or(false)) {
+            view.Select(MainControl::optOpenURL);
+            optOpenURL_Click();
+        }
+        frame.at(70);
+        strICQLitePath = Read(reg, settings::kICQLitePath);
+        frame.at(80);
+        PlaceWindow();
+        frame.at(90);
+        if (strICQLitePath.empty()) strICQLitePath = GetICQPath();
+        frame.at(100);
+        if (!strICQLitePath.empty()) {
+            frame.at(110);
+            if (strPicPath.empty()) strPicPath = DataFolder() + kDefaultPicture;
+            frame.at(120);
+            if (Changer().BannerIsRemoved(DataFolder() + kBannerFile, DataFolder() + kClientBannerFile))
+                view.SetVisible(MainControl::cbtnRemoveBanner, false);
+            frame.at(130);
+            if (program_.objFile().FileExists(strPicPath))
+                view.LoadPreview(strPicPath);
+            else
+                view.SetVisible(MainControl::lblNotFound, true);
+        }
+        frame.at(140);
+        program_.intLanguage = GetLanguage();
+        frame.at(150);
+        basMain::SetLanguage(program_, program_.intLanguage);
+    });
+}
+
+void frmMain::PlaceWindow() {
+    platform::Screen& screen = program_.services.screen;
+    const wchar_t separator = program_.services.locale.DecimalSeparator();
+    clsReg& reg = program_.objReg();
+    const float width = view.Width(), height = view.Height();
+    const float centredLeft = (screen.WidthTwips() - width) / 2;
+    const float centredTop = (screen.HeightTwips() - height) / 2;
+    float left = ToSingle(reg.ReadEntry(settings::kFormLeft, SingleText(centredLeft, separator)), separator)
+                     .value_or(centredLeft);
+    float top = ToSingle(reg.ReadEntry(settings::kFormTop, SingleText(centredTop, separator)), separator)
+                    .value_or(centredTop);
+    // A window stored on a monitor that is gone would open where nobody can reach it.
+    if (!screen.TouchesAnyWorkArea({left, top, width, height})) {
+        left = centredLeft;
+        top = centredTop;
+    }
+    view.Move(left, top);
+}
+
+void frmMain::Form_Unload(std::int16_t& Cancel) {
+    errors::Frame frame(L"frmMain.Form_Unload(Cancel)", errors::EventHandler, [&] { return errors::Value(Cancel); });
+    frame.run([&] {
+        const wchar_t separator = program_.services.locale.DecimalSeparator();
+        frame.at(20);
+        SetRegKey(true);
+        clsReg& reg = program_.objReg();
+        frame.at(30);
+        reg.WriteEntry(settings::kOpenURL.name, BooleanText(view.IsSelected(MainControl::optOpenURL)));
+        frame.at(40);
+        reg.WriteEntry(settings::kICQLitePath.name, strICQLitePath);
+        frame.at(50);
+        reg.WriteEntry(settings::kFormLeft, SingleText(view.Left(), separator));
+        frame.at(60);
+        reg.WriteEntry(settings::kFormTop, SingleText(view.Top(), separator));
+    });
+}
+
+void frmMain::cbtnOpen_Click() {
+    errors::Frame frame(L"frmMain.cbtnOpen_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        std::optional<std::wstring> chosen = program_.services.fileDialog.ShowOpen(texts::kPictureFilter);
+        if (!chosen || chosen->empty()) return;
+        frame.at(30);
+        strPicPath = *chosen;
+        frame.at(40);
+        view.LoadPreview(strPicPath);
+        frame.at(50);
+        view.SetEnabled(MainControl::cbtnApply, true);
+        frame.at(60);
+        view.SetVisible(MainControl::lblNotFound, false);
+    });
+}
+
+void frmMain::optFullSizePicture_Click() {
+    errors::Frame frame(L"frmMain.optFullSizePicture_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        view.SetEnabled(MainControl::txtURL, false);
+    });
+}
+
+void frmMain::optOpenURL_Click() {
+    errors::Frame frame(L"frmMain.optOpenURL_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        view.SetEnabled(MainControl::txtURL, true);
+    });
+}
+
+void frmMain::cbtnApply_Click() {
+    errors::Frame frame(L"frmMain.cbtnApply_Click", errors::EventHandler);
+    frame.run([&] {
+        platform::MessageBoxes& boxes = program_.services.messageBoxes;
+        frame.at(20);
+        if (strICQLitePath.empty()) {
+            // This message exists in German only.
+            boxes.Show(texts::kNoClientFolderGerman, texts::kMessageTitle, platform::MessageButtons::Ok,
+                       platform::MessageIcon::Exclamation);
+            return;
+        }
+        frame.at(30);
+        const std::wstring link = view.IsSelected(MainControl::optFullSizePicture) ? kPictureItself + strPicPath
+                                                                                    : view.Text(MainControl::txtURL);
+        frame.at(40);
+        Changer().ChangePicture(strPicPath, DataFolder(), link);
+        frame.at(50);
+        SetRegKey(true);
+        frame.at(60);
+        program_.objReg().WriteEntry(settings::kPicturePath.name, strPicPath);
+        frame.at(70);
+        program_.objReg().WriteEntry(settings::kURL.name, view.Text(MainControl::txtURL));
+        frame.at(80);
+        boxes.Show(texts::Pick(program_.intLanguage, texts::kAppliedGerman, texts::kAppliedEnglish),
+                   texts::kMessageTitle, platform::MessageButtons::Ok, platform::MessageIcon::Information);
+        frame.at(90);
+        if (program_.intCloseAfterChange == kCloseAfterApply) view.Close();
+    });
+}
+
+void frmMain::cbtnRemoveBanner_Click() {
+    errors::Frame frame(L"frmMain.cbtnRemoveBanner_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        if (strICQLitePath.empty()) {
+            program_.services.messageBoxes.Show(
+                texts::Pick(program_.intLanguage, texts::kNoClientFolderGerman, texts::kNoClientFolderEnglish),
+                texts::kMessageTitle, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
+            return;
+        }
+        frame.at(30);
+        Changer().RemoveBanners(DataFolder() + kBannerFile, kBannerReplacement);
+        frame.at(40);
+        Changer().RemoveBanners(DataFolder() + kClientBannerFile, kBannerReplacement);
+        frame.at(50);
+        view.SetVisible(MainControl::cbtnRemoveBanner, false);
+    });
+}
+
+void frmMain::cbtnSettings_Click() {
+    errors::Frame frame(L"frmMain.cbtnSettings_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        view.ShowSettingsDialog();
+    });
+}
+
+void frmMain::cbtnInfo_Click() {
+    errors::Frame frame(L"frmMain.cbtnInfo_Click", errors::EventHandler);
+    frame.run([&] {
+        frame.at(20);
+        view.ShowInfoDialog();
+    });
+}
+
+std::int16_t frmMain::GetLanguage() {
+    errors::Frame frame(L"frmMain.GetLanguage", errors::Procedure);
+    return frame.run([&]() -> std::int16_t {
+        frame.at(20);
+        SetRegKey(true);
+        frame.at(30);
+        // An unreadable stored code counts as no choice: the system's language decides.
+        const std::int16_t stored =
+            ToInteger(Read(program_.objReg(), settings::kLanguage),
+                      program_.services.locale.DecimalSeparator())
+                .value_or(0);
+        frame.at(40);
+        if (stored == 0) return basMain::GetSystemLanguage(program_);
+        return stored;
+    });
+}
+
+}  // namespace app

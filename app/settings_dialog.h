@@ -1,0 +1,35 @@
+#pragma once
+// frmSettings: the interface language and close-after-apply, applied at once by OK.
+
+#include <cstdint>
+
+#include "app/settings_view.h"
+
+namespace app {
+
+class Program;
+
+class frmSettings {
+public:
+    explicit frmSettings(Program& program) : program_(program) {}
+
+    // The dialog's window for one showing; the pending choice outlives it.
+    void Attach(SettingsView* view) { view_ = view; }
+
+    void Form_Load();
+    void combLanguage_Click();
+    void cmdOk_Click();
+    void cmdCancel_Click();
+    void SetSettingsLanguage(std::int16_t intLang);
+
+    std::int16_t selectedLanguage() const { return intSelectedLang; }
+
+private:
+    SettingsView& View();
+
+    Program& program_;
+    SettingsView* view_ = nullptr;
+    std::int16_t intSelectedLang = 0;
+};
+
+}  // namespace app

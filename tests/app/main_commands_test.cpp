@@ -1,0 +1,160 @@
+// The main window's commands: choose a picture, apply it to the client's page, remove banners.
+
+#include "support/program_fixture.h"
+
+using namespace testing_support;
+using C = app::MainControl;
+using platform::MessageIcon;
+
+namespace {
+
+class MainCommandsTest : public ProgramFixture {
+protected:
+    void SetUp() override {
+        ProgramFixture::SetUp();
+        InstallClient();
+        main.Form_Load();
+        boxes.shown.clear();
+    }
+    std::string Page() { return files.files.at(Data(L"climage.html")).bytes; }
+    static std::string Link(const std::string& page) {
+        const std::string before = "<a href=\"";
+        const std::size_t start = page.find(before) + before.size();
+        return page.substr(start, page.find('"', start) - start);
+    }
+};
+
+TEST_F(MainCommandsTest, ChoosingAPictureShowsItWithoutSavingIt) {
+    view.visible[C::lblNotFound] = true;
+    fileDialog.answers = {L"C:\\Bilder\\ich.jpg"};
+    main.cbtnOpen_Click();
+    EXPECT_EQ(fileDialog.filters.back(), L"Bilddateien(*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp");
+    EXPECT_EQ(main.picturePath(), L"C:\\Bilder\\ich.jpg");
+    EXPECT_EQ(view.preview, L"C:\\Bilder\\ich.jpg");
+    EXPECT_FALSE(view.visible[C::lblNotFound]);
+    Unload();
+    EXPECT_EQ(Stored(L"PicturePath"), std::nullopt);
+}
+
+TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportWithThePathAlreadyTaken) {
+    view.visible[C::lblNotFound] = true;
+    view.unreadablePictures = {L"C:\\kaputt.bmp"};
+    fileDialog.answers = {L"C:\\kaputt.bmp"};
+    main.cbtnOpen_Click();
+    EXPECT_NE(reportWindow.text.find(L"Call Stack: frmMain.cbtnOpen_Click()  at Line 40 "), std::wstring::npos);
+    EXPECT_EQ(main.picturePath(), L"C:\\kaputt.bmp");
+    EXPECT_TRUE(view.visible[C::lblNotFound]);
+}
+
+TEST_F(MainCommandsTest, CancelledPictureDialogChangesNothing) {
+    fileDialog.answers = {std::nullopt};
+    main.cbtnOpen_Click();
+    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
+    EXPECT_TRUE(reportWindow.text.empty());
+}
+
+TEST_F(MainCommandsTest, ApplyWithThePictureItselfAsLink) {
+    fileDialog.answers = {L"C:\\Bilder\\ich.jpg"};
+    main.cbtnOpen_Click();
+    main.cbtnApply_Click();
+
+    EXPECT_EQ(Link(Page()), "file://C:/Bilder/ich.jpg");
+    EXPECT_NE(Page().find("<img src=\"file://C:/Bilder/ich.jpg\""), std::string::npos);
+    EXPECT_EQ(files.files.at(Data(L"climage.html")).attributes, platform::kHidden);
+    EXPECT_EQ(Stored(L"PicturePath"), L"C:\\Bilder\\ich.jpg");
+    EXPECT_EQ(Stored(L"URL"), L"www.kalvex.example") << "the link box is saved even when unused";
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, L"Changes have been applied");
+    EXPECT_EQ(boxes.shown[0].title, L"Kalvex3");
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Information);
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(MainCommandsTest, ApplyWithTheLinkBoxInGerman) {
+    program.intLanguage = 1;
+    view.Select(C::optOpenURL);
+    main.optOpenURL_Click();
+    EXPECT_TRUE(view.enabled[C::txtURL]);
+    view.text[C::txtURL] = L"www.example.org\\seite";
+    main.cbtnApply_Click();
+    EXPECT_EQ(Link(Page()), "http://www.example.org/seite");
+    EXPECT_EQ(boxes.shown.at(0).text, L"Änderungen wurden übernommen");
+
+    main.optFullSizePicture_Click();
+    EXPECT_FALSE(view.enabled[C::txtURL]);
+    EXPECT_EQ(view.text[C::txtURL], L"www.example.org\\seite") << "the link text stays";
+}
+
+TEST_F(MainCommandsTest, ApplyWithAnEmptyLinkBox) {
+    view.Select(C::optOpenURL);
+    view.text[C::txtURL] = L"";
+    main.cbtnApply_Click();
+    EXPECT_EQ(Link(Page()), "");
+    EXPECT_NE(Page().find("C:\\Programme\\ICQLite\\LiteDataFiles\\climage.gif"), std::string::npos);
+    EXPECT_EQ(Stored(L"URL"), L"");
+}
+
+TEST_F(MainCommandsTest, ApplyWithAMissingPageReportsAndSavesNothing) {
+    files.files.erase(Data(L"climage.html"));
+    main.cbtnApply_Click();
+    EXPECT_NE(reportWindow.text.find(L"Call Stack: clsKalvex3.ChangePicture("), std::wstring::npos);
+    EXPECT_NE(reportWindow.text.find(L"Call Stack: frmMain.cbtnApply_Click()  at Line 40 "), std::wstring::npos);
+    EXPECT_TRUE(boxes.shown.empty()) << "no confirmation";
+    EXPECT_EQ(Stored(L"PicturePath"), std::nullopt);
+    EXPECT_EQ(Stored(L"URL"), std::nullopt);
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(MainCommandsTest, ApplyClosesTheWindowAfterTheConfirmationWhenSet) {
+    program.intCloseAfterChange = 1;
+    main.cbtnApply_Click();
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(view.closed);
+
+    program.intCloseAfterChange = 2;  // greyed is not checked
+    view.closed = false;
+    main.cbtnApply_Click();
+    EXPECT_FALSE(view.closed);
+}
+
+TEST_F(MainCommandsTest, WithoutClientFolderApplyIsGermanAndBannerRemovalFollowsTheLanguage) {
+    MemoryRegistry empty;
+    registry = empty;
+    boxes.answer = platform::MessageResult::No;
+    main.Form_Load();  // the locator finds nothing and the user declines
+    ASSERT_EQ(main.clientFolder(), L"");
+    boxes.shown.clear();
+    program.intLanguage = 2;
+
+    main.cbtnApply_Click();
+    main.cbtnRemoveBanner_Click();
+    program.intLanguage = 1;
+    main.cbtnRemoveBanner_Click();
+    ASSERT_EQ(boxes.shown.size(), 3u);
+    const std::wstring german =
+        L"Sie haben den ICQLite Pfad nicht angegeben und können deshalb diese Funktion nicht nutzen";
+    EXPECT_EQ(boxes.shown[0].text, german);
+    EXPECT_EQ(boxes.shown[1].text, L"You did not specified the ICQLite path and can not use this function");
+    EXPECT_EQ(boxes.shown[2].text, german);
+    for (const auto& shown : boxes.shown) EXPECT_EQ(shown.icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
+}
+
+TEST_F(MainCommandsTest, RemoveBannerNeutralisesBothFilesAndHidesTheButton) {
+    main.cbtnRemoveBanner_Click();
+    for (const wchar_t* name : {L"banners.xml", L"clbanner.xml"}) {
+        EXPECT_EQ(files.files.at(Data(name)).bytes, "<root> <info>Banner removed with Kalvex</info> </root>");
+        EXPECT_TRUE(files.files.at(Data(name)).attributes & platform::kHidden);
+    }
+    EXPECT_FALSE(view.visible[C::cbtnRemoveBanner]);
+    EXPECT_TRUE(boxes.shown.empty());
+}
+
+TEST_F(MainCommandsTest, SettingsAndInfoOpenTheirDialogs) {
+    main.cbtnSettings_Click();
+    main.cbtnInfo_Click();
+    EXPECT_EQ(view.settingsShown, 1);
+    EXPECT_EQ(view.infoShown, 1);
+}
+
+}  // namespace
