@@ -3,8 +3,9 @@
 # Expects the repository root as the current directory.
 
 export WINEDEBUG="${WINEDEBUG:--all}"
-# A fresh prefix would otherwise offer to download Mono and Gecko, which nothing here needs.
-export WINEDLLOVERRIDES="mscoree,mshtml="
+# A fresh prefix would otherwise offer to download Mono and Gecko, which nothing here needs;
+# Wine's menu builder would copy the prefix's Start-menu entries into the desktop's menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 kx_program="$PWD/build/windows/app/Kalvex3.exe"
 kx_control_library="$PWD/build/windows/button/Vantor1.dll"
