@@ -17,7 +17,9 @@ sleep 1  # let it finish painting
 import -window "$window" "$shot"
 
 # Alt+F4 closes the window as a user would, so that the program saves its settings.
-xdotool key --window "$window" alt+F4 2>/dev/null || true
+# Keys typed into the focused window, not sent to it: Wine never sees the release of keys
+# sent to a window that closes on them and would close the next program's window too.
+xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null || true
 for _ in $(seq 100); do
   kill -0 "$pid" 2>/dev/null || break
   sleep 0.1
