@@ -20,6 +20,14 @@ ButtonObject::ButtonObject(ComPtr<ITypeInfo> typeInfo, ComPtr<ITypeInfo> eventIn
 }
 
 ButtonObject::~ButtonObject() {
+    // The container hears nothing more from a button that is going away.
+    clientSite_ = nullptr;
+    inPlaceSite_ = nullptr;
+    frame_ = nullptr;
+    document_ = nullptr;
+    viewAdvise_ = nullptr;
+    events_.DisconnectAll();
+    propertyNotifications_.DisconnectAll();
     window_.Destroy();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     ObjectDestroyed();
@@ -85,10 +93,7 @@ ULONG ButtonObject::Release() {
 
 void ButtonObject::PropertyChanged(const std::wstring& name) {
     dirty_ = true;
-    if (name == L"ButtonCaption") {
-        RebuildAccelerators();
-        NotifyControlSite(false, false, true);
-    }
+    if (name == L"ButtonCaption" && RebuildAccelerators()) NotifyControlSite(false, false, true);
     std::wstring member = name;
     LPOLESTR names[] = {member.data()};
     DISPID id = DISPID_UNKNOWN;

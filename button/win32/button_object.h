@@ -166,7 +166,7 @@ private:
     HRESULT ActivateUI();
     void NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged);
     FontRef AdoptFont(IFontDisp* font);
-    void RebuildAccelerators();
+    bool RebuildAccelerators();  // whether the access key changed
     void SaveExtent(PropertyStore& store);
     void RestoreExtent(PropertyStore& store);
 
@@ -191,6 +191,7 @@ private:
     bool dirty_ = false;
     LONG frozenEvents_ = 0;
     HACCEL accelerators_ = nullptr;
+    wchar_t accessCharacter_ = 0;
 };
 
 }  // namespace button
