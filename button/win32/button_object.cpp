@@ -2,6 +2,7 @@
 
 #include "button/win32/button_object.h"
 
+#include "button/win32/ole_font.h"
 #include "button/win32/painter.h"
 #include "button/win32/server_lifetime.h"
 #include "button/win32/type_library.h"
@@ -28,6 +29,7 @@ ButtonObject::~ButtonObject() {
     viewAdvise_ = nullptr;
     events_.DisconnectAll();
     propertyNotifications_.DisconnectAll();
+    if (captionFontWatch_) captionFontWatch_->Stop();
     window_.Destroy();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     ObjectDestroyed();
@@ -45,6 +47,12 @@ HRESULT ButtonObject::Create(REFIID riid, void** object) {
     if (!created) return E_OUTOFMEMORY;
     hr = Guarded([&] { created->button_.emplace(created->toolkit_, static_cast<ButtonNotifications&>(*created)); });
     if (SUCCEEDED(hr)) {
+        // The caption follows its own font object, also when the host changes it directly.
+        if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
+            created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
+                created->Change([&] { created->button_->CaptionFontChanged(); });
+            });
+        }
         created->RebuildAccelerators();
         created->dirty_ = false;
         hr = created->QueryInterface(riid, object);

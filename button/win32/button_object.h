@@ -16,6 +16,7 @@
 #include "button/win32/com_ptr.h"
 #include "button/win32/connection_point.h"
 #include "button/win32/control_window.h"
+#include "button/win32/font_watch.h"
 #include "button/win32/gdi_toolkit.h"
 
 namespace button {
@@ -178,6 +179,7 @@ private:
     ConnectionPoint events_{*this, DIID___cButton};
     ConnectionPoint propertyNotifications_{*this, IID_IPropertyNotifySink};
     ControlWindow window_{*this};
+    ComPtr<FontWatch> captionFontWatch_;
 
     ComPtr<IOleClientSite> clientSite_;
     ComPtr<IOleAdviseHolder> oleAdvise_;
