@@ -39,24 +39,24 @@ button::ComPtr<T> CreateButton() {
     return created;
 }
 
-// Lives on the test's stack; reference counts are not needed there.
-template <class Interface>
+// Lives on the test's stack, where reference counts are not needed; answers for IUnknown
+// and the given interfaces.
+template <class Interface, const IID* Iid, const IID* AlsoIid = Iid>
 class StackObject : public Interface {
 public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, *Iid) || IsEqualIID(riid, *AlsoIid);
+        *object = known ? this : nullptr;
+        return known ? S_OK : E_NOINTERFACE;
+    }
     ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
     ULONG STDMETHODCALLTYPE Release() override { return 1; }
 };
 
-class ClickSink final : public StackObject<IDispatch> {
+class ClickSink final : public StackObject<IDispatch, &IID_IDispatch, &DIID___cButton> {
 public:
     int clicks = 0;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) ||
-                           IsEqualIID(riid, DIID___cButton);
-        *object = known ? this : nullptr;
-        return known ? S_OK : E_NOINTERFACE;
-    }
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         *count = 0;
         return S_OK;
@@ -80,7 +80,7 @@ public:
 };
 
 // Names are found whatever their case, as in the program's stored layouts.
-class MemoryBag final : public StackObject<IPropertyBag> {
+class MemoryBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
 public:
     std::vector<std::pair<std::wstring, std::unique_ptr<button::Variant>>> values;
 
@@ -89,11 +89,6 @@ public:
             if (_wcsicmp(key.c_str(), name) == 0) return value.get();
         }
         return nullptr;
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyBag);
-        *object = known ? this : nullptr;
-        return known ? S_OK : E_NOINTERFACE;
     }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
         const VARIANT* stored = Find(name);
@@ -107,21 +102,11 @@ public:
 
 // A 16 x 16 picture object of one colour.
 inline button::ComPtr<IPictureDisp> SolidPicture(COLORREF color) {
-    HDC screen = GetDC(nullptr);
-    HDC dc = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 16, 16);
-    HGDIOBJ previous = SelectObject(dc, bitmap);
-    HBRUSH brush = CreateSolidBrush(color);
-    RECT all = {0, 0, 16, 16};
-    FillRect(dc, &all, brush);
-    DeleteObject(brush);
-    SelectObject(dc, previous);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
+    const std::vector<DWORD> bits(16 * 16, RGB(GetBValue(color), GetGValue(color), GetRValue(color)));
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof(description);
     description.picType = PICTYPE_BITMAP;
-    description.bmp.hbitmap = bitmap;
+    description.bmp.hbitmap = CreateBitmap(16, 16, 1, 32, bits.data());
     button::ComPtr<IPictureDisp> picture;
     OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(picture.put()));
     return picture;

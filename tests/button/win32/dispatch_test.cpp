@@ -11,24 +11,34 @@ using namespace testing_support;
 
 namespace {
 
-constexpr DISPID kFontColor = 0x68030000, kFont = 0x68030001, kStretch = 0x68030002, kPicture = 0x68030003,
-                 kCaption = 0x68030004, kForm = 0x68030005, kBackColor = 0x68030006, kAlign = 0x68030007,
-                 kEnabled = 0x68030008;
-
-class PropertySink final : public StackObject<IPropertyNotifySink> {
+class PropertySink final : public StackObject<IPropertyNotifySink, &IID_IPropertyNotifySink> {
 public:
     std::vector<DISPID> changed;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
-        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IPropertyNotifySink);
-        *object = known ? this : nullptr;
-        return known ? S_OK : E_NOINTERFACE;
-    }
     HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
         changed.push_back(id);
         return S_OK;
     }
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 };
+
+// Plain VARIANTs for the calls below, which clear them.
+VARIANT Of(VARTYPE type, LONGLONG number) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = type;
+    v.llVal = number;
+    return v;
+}
+VARIANT Text(const wchar_t* text) {
+    VARIANT v = Of(VT_BSTR, 0);
+    v.bstrVal = SysAllocString(text);
+    return v;
+}
+VARIANT Object(IDispatch* object) {
+    VARIANT v = Of(VT_DISPATCH, 0);
+    v.pdispVal = ComPtr<IDispatch>(object).detach();
+    return v;
+}
 
 HRESULT Put(IDispatch* target, DISPID id, VARIANT& value, EXCEPINFO* error = nullptr) {
     DISPID named = DISPID_PROPERTYPUT;
@@ -47,17 +57,6 @@ std::wstring Get(IDispatch* target, DISPID id) {
     return text.bstrVal;
 }
 
-template <VARTYPE Type, class T>
-void Set(VARIANT& v, T value) {
-    VariantClear(&v);
-    v.vt = Type;
-    if constexpr (Type == VT_UI4) v.ulVal = value;
-    if constexpr (Type == VT_I4) v.lVal = value;
-    if constexpr (Type == VT_BOOL) v.boolVal = value ? VARIANT_TRUE : VARIANT_FALSE;
-    if constexpr (Type == VT_BSTR) v.bstrVal = SysAllocString(value);
-    if constexpr (Type == VT_DISPATCH) v.pdispVal = ComPtr<IDispatch>(value).detach();
-}
-
 class DispatchTest : public ::testing::Test {
 protected:
     Apartment apartment;
@@ -71,116 +70,55 @@ TEST_F(DispatchTest, EveryPropertyByItsDispatchIdAndEachChangeIsNotified) {
     button.query<IConnectionPointContainer>()->FindConnectionPoint(IID_IPropertyNotifySink, point.put());
     DWORD cookie = 0;
     ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
-
     ComPtr<IDispatch> font;
     OleCreateFontIndirect(nullptr, IID_IDispatch, reinterpret_cast<void**>(font.put()));
-    Variant v;
-    Set<VT_UI4>(v, 0x0000FFu);
-    EXPECT_EQ(Put(button.get(), kFontColor, v), S_OK);
-    Set<VT_DISPATCH>(v, font.get());
-    EXPECT_EQ(Put(button.get(), kFont, v), S_OK);
-    Set<VT_BOOL>(v, false);
-    EXPECT_EQ(Put(button.get(), kStretch, v), S_OK);
-    Set<VT_DISPATCH>(v, SolidPicture(RGB(0, 255, 0)).get());
-    EXPECT_EQ(Put(button.get(), kPicture, v), S_OK);
-    Set<VT_BSTR>(v, L"&Öffnen");
-    EXPECT_EQ(Put(button.get(), kCaption, v), S_OK);
-    Set<VT_I4>(v, 2);
-    EXPECT_EQ(Put(button.get(), kForm, v), S_OK);
-    Set<VT_UI4>(v, 0x8000000Fu);
-    EXPECT_EQ(Put(button.get(), kBackColor, v), S_OK);
-    Set<VT_I4>(v, 1);
-    EXPECT_EQ(Put(button.get(), kAlign, v), S_OK);
-    Set<VT_BOOL>(v, false);
-    EXPECT_EQ(Put(button.get(), kEnabled, v), S_OK);
 
-    EXPECT_EQ(Get(button.get(), kFontColor), L"255");
-    EXPECT_EQ(Get(button.get(), kFont), L"object");
-    EXPECT_EQ(Get(button.get(), kStretch), L"False");
-    EXPECT_EQ(Get(button.get(), kPicture), L"object");
-    EXPECT_EQ(Get(button.get(), kCaption), L"&Öffnen");
-    EXPECT_EQ(Get(button.get(), kForm), L"2");
-    EXPECT_EQ(Get(button.get(), kBackColor), L"2147483663");
-    EXPECT_EQ(Get(button.get(), kAlign), L"1");
-    EXPECT_EQ(Get(button.get(), kEnabled), L"False");
-    EXPECT_EQ(sink.changed, (std::vector<DISPID>{kFontColor, kFont, kStretch, kPicture, kCaption, kForm, kBackColor,
-                                                 kAlign, kEnabled}));
+    const struct {
+        DISPID id;
+        VARIANT value;
+        const wchar_t* expected;
+    } properties[] = {
+        {0x68030000, Of(VT_UI4, 0xFF), L"255"},
+        {0x68030001, Object(font.get()), L"object"},
+        {0x68030002, Of(VT_BOOL, VARIANT_FALSE), L"False"},
+        {0x68030003, Object(SolidPicture(RGB(0, 255, 0)).get()), L"object"},
+        {0x68030004, Text(L"&Öffnen"), L"&Öffnen"},
+        {0x68030005, Of(VT_I4, 2), L"2"},
+        {0x68030006, Of(VT_UI4, 0x8000000F), L"2147483663"},
+        {0x68030007, Of(VT_I4, 1), L"1"},
+        {0x68030008, Of(VT_BOOL, VARIANT_FALSE), L"False"},
+    };
+    std::vector<DISPID> ids;
+    for (auto property : properties) {
+        EXPECT_EQ(Put(button.get(), property.id, property.value), S_OK) << std::hex << property.id;
+        EXPECT_EQ(Get(button.get(), property.id), property.expected) << std::hex << property.id;
+        VariantClear(&property.value);
+        ids.push_back(property.id);
+    }
+    EXPECT_EQ(sink.changed, ids);
+    point->Unadvise(cookie);
 
     wchar_t name[] = L"ButtonPictureAlign";
     LPOLESTR names[] = {name};
     DISPID id = 0;
     EXPECT_EQ(button->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK);
-    EXPECT_EQ(id, kAlign);
-    point->Unadvise(cookie);
-}
-
-TEST_F(DispatchTest, EveryPropertyThroughTheDualInterface) {
-    ComPtr<_cButton> dual = button.query<_cButton>();
-    ASSERT_TRUE(dual);
-    ComPtr<IFontDisp> font;
-    OleCreateFontIndirect(nullptr, IID_IFontDisp, reinterpret_cast<void**>(font.put()));
-    ComPtr<IPictureDisp> picture = SolidPicture(RGB(0, 0, 255));
-    BSTR caption = SysAllocString(L"Info");
-    EXPECT_EQ(dual->put_ButtonEnabled(VARIANT_FALSE), S_OK);
-    EXPECT_EQ(dual->put_ButtonPictureAlign(Rechts), S_OK);
-    EXPECT_EQ(dual->put_ButtonBackColor(0x123456), S_OK);
-    EXPECT_EQ(dual->put_ButtonForm(Oval), S_OK);
-    EXPECT_EQ(dual->put_ButtonCaption(caption), S_OK);
-    EXPECT_EQ(dual->putref_ButtonPicture(picture.get()), S_OK);
-    EXPECT_EQ(dual->put_ButtonPictureStretch(VARIANT_FALSE), S_OK);
-    EXPECT_EQ(dual->putref_ButtonFont(font.get()), S_OK);
-    EXPECT_EQ(dual->put_ButtonFontColor(0xABCDEF), S_OK);
-    SysFreeString(caption);
-
-    VARIANT_BOOL flag = VARIANT_TRUE;
-    BtnAlign align = Links;
-    BtnForms form = Rechteck;
-    OLE_COLOR color = 0;
-    BSTR text = nullptr;
-    ComPtr<IPictureDisp> readPicture;
-    ComPtr<IFontDisp> readFont;
-    EXPECT_EQ(dual->get_ButtonEnabled(&flag), S_OK);
-    EXPECT_EQ(flag, VARIANT_FALSE);
-    EXPECT_EQ(dual->get_ButtonPictureAlign(&align), S_OK);
-    EXPECT_EQ(align, Rechts);
-    EXPECT_EQ(dual->get_ButtonBackColor(&color), S_OK);
-    EXPECT_EQ(color, 0x123456u);
-    EXPECT_EQ(dual->get_ButtonForm(&form), S_OK);
-    EXPECT_EQ(form, Oval);
-    EXPECT_EQ(dual->get_ButtonCaption(&text), S_OK);
-    EXPECT_STREQ(text, L"Info");
-    SysFreeString(text);
-    EXPECT_EQ(dual->get_ButtonPicture(readPicture.put()), S_OK);
-    EXPECT_TRUE(button::SameObject(readPicture.get(), picture.get()));
-    EXPECT_EQ(dual->get_ButtonPictureStretch(&flag), S_OK);
-    EXPECT_EQ(flag, VARIANT_FALSE);
-    EXPECT_EQ(dual->get_ButtonFont(readFont.put()), S_OK);
-    EXPECT_TRUE(button::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
-    EXPECT_EQ(dual->get_ButtonFontColor(&color), S_OK);
-    EXPECT_EQ(color, 0xABCDEFu);
+    EXPECT_EQ(id, 0x68030007);
 }
 
 TEST_F(DispatchTest, RefusedValuesAndUnknownMembersAreErrors) {
-    ComPtr<_cButton> dual = button.query<_cButton>();
-    EXPECT_EQ(dual->put_ButtonForm(static_cast<BtnForms>(6)), static_cast<HRESULT>(0x800A017C));
-    Variant v;
-    Set<VT_I4>(v, 70000);
+    VARIANT v = Of(VT_I4, 6);
     EXCEPINFO error = {};
-    EXPECT_EQ(Put(button.get(), kForm, v, &error), DISP_E_EXCEPTION);
-    EXPECT_EQ(error.scode, static_cast<SCODE>(0x800A0006)) << "overflow";
-    SysFreeString(error.bstrSource);
-    SysFreeString(error.bstrDescription);
-    SysFreeString(error.bstrHelpFile);
-    EXPECT_EQ(Get(button.get(), kForm), L"70000") << "the value is kept although the shape refused it";
-
+    EXPECT_EQ(Put(button.get(), 0x68030005, v, &error), DISP_E_EXCEPTION);
+    EXPECT_EQ(error.scode, static_cast<SCODE>(0x800A017C)) << "invalid property value";
+    EXPECT_EQ(Get(button.get(), 0x68030005), L"6") << "the value is kept although the shape refused it";
     DISPPARAMS none = {};
-    Variant result;
-    EXPECT_EQ(button->Invoke(0x68030009, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
-                             nullptr, nullptr), DISP_E_MEMBERNOTFOUND);
-    wchar_t name[] = L"ButtonColour";
-    LPOLESTR names[] = {name};
-    DISPID id = 0;
-    EXPECT_EQ(button->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), DISP_E_UNKNOWNNAME);
+    EXPECT_EQ(button->Invoke(0x68030009, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &v, nullptr,
+                             nullptr), DISP_E_MEMBERNOTFOUND);
+}
+
+void Write(MemoryBag& bag, const wchar_t* name, VARIANT value) {
+    bag.Write(name, &value);
+    VariantClear(&value);
 }
 
 TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
@@ -192,69 +130,75 @@ TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
                                                 L"ButtonFont"}));
 
     MemoryBag layout;  // as the program's stored windows hold it
-    Variant v;
-    Set<VT_I4>(v, 3678);
-    layout.Write(L"_extentx", &v);
-    Set<VT_I4>(v, 1349);
-    layout.Write(L"_extenty", &v);
-    Set<VT_BSTR>(v, L"&Übernehmen");
-    layout.Write(L"buttoncaption", &v);
-    Set<VT_I4>(v, -2147483633);
-    layout.Write(L"buttonbackcolor", &v);
+    Write(layout, L"_extentx", Of(VT_I4, 3678));
+    Write(layout, L"_extenty", Of(VT_I4, 1349));
+    Write(layout, L"buttoncaption", Text(L"&Übernehmen"));
+    Write(layout, L"buttonbackcolor", Of(VT_I4, -2147483633));
     ComPtr<IDispatch> restored = CreateButton<IDispatch>();
     ASSERT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), S_OK);
-    EXPECT_EQ(Get(restored.get(), kCaption), L"&Übernehmen");
-    EXPECT_EQ(Get(restored.get(), kBackColor), L"2147483663");
-    EXPECT_EQ(Get(restored.get(), kForm), L"0") << "missing values take their defaults";
+    EXPECT_EQ(Get(restored.get(), 0x68030004), L"&Übernehmen");
+    EXPECT_EQ(Get(restored.get(), 0x68030006), L"2147483663");
+    EXPECT_EQ(Get(restored.get(), 0x68030005), L"0") << "missing values take their defaults";
     EXPECT_EQ(restored.query<IPersistStreamInit>()->IsDirty(), S_FALSE);
 
     MemoryBag again;
     ASSERT_EQ(restored.query<IPersistPropertyBag>()->Save(&again, TRUE, FALSE), S_OK);
     EXPECT_FALSE(again.Find(L"ButtonFont")) << "the caption's own font is the default";
-    ASSERT_TRUE(again.Find(L"ButtonCaption"));
+    EXPECT_TRUE(again.Find(L"ButtonCaption"));
 }
 
-TEST_F(DispatchTest, StreamRoundTripKeepsPropertiesFontAndPicture) {
+TEST_F(DispatchTest, EveryPropertyThroughTheDualInterfaceSurvivesAStream) {
     ComPtr<_cButton> dual = button.query<_cButton>();
-    ComPtr<IFontDisp> font;
+    ComPtr<IFontDisp> font, readFont;
     OleCreateFontIndirect(nullptr, IID_IFontDisp, reinterpret_cast<void**>(font.put()));
     font.query<IFont>()->put_Bold(TRUE);
-    BSTR caption = SysAllocString(L"Einstellungen");
-    dual->put_ButtonCaption(caption);
-    SysFreeString(caption);
-    dual->putref_ButtonFont(font.get());
-    dual->putref_ButtonPicture(SolidPicture(RGB(255, 0, 0)).get());
-    dual->put_ButtonPictureAlign(Rechts);
+    BSTR text = SysAllocString(L"Info");
+    EXPECT_EQ(dual->put_ButtonEnabled(VARIANT_FALSE) | dual->put_ButtonPictureAlign(Rechts) |
+                  dual->put_ButtonBackColor(0x123456) | dual->put_ButtonForm(Oval) | dual->put_ButtonCaption(text) |
+                  dual->putref_ButtonPicture(SolidPicture(RGB(0, 0, 255)).get()) |
+                  dual->put_ButtonPictureStretch(VARIANT_FALSE) | dual->putref_ButtonFont(font.get()) |
+                  dual->put_ButtonFontColor(0xABCDEF),
+              S_OK);
+    SysFreeString(text);
+    ASSERT_EQ(dual->get_ButtonFont(readFont.put()), S_OK);
+    EXPECT_TRUE(button::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
 
     ComPtr<IStream> stream;
     ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
     ASSERT_EQ(button.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
     const LARGE_INTEGER start = {};
+    ULARGE_INTEGER end = {};
+    stream->Seek(start, STREAM_SEEK_CUR, &end);
     stream->Seek(start, STREAM_SEEK_SET, nullptr);
     ComPtr<_cButton> copy = CreateButton<_cButton>();
     ASSERT_EQ(copy.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
 
-    BSTR text = nullptr;
-    copy->get_ButtonCaption(&text);
-    EXPECT_STREQ(text, L"Einstellungen");
-    SysFreeString(text);
+    VARIANT_BOOL enabled = VARIANT_TRUE, stretch = VARIANT_TRUE;
     BtnAlign align = Links;
-    copy->get_ButtonPictureAlign(&align);
+    BtnForms form = Rechteck;
+    OLE_COLOR back = 0, fore = 0;
+    ComPtr<IPictureDisp> picture;
+    EXPECT_EQ(copy->get_ButtonEnabled(&enabled) | copy->get_ButtonPictureAlign(&align) |
+                  copy->get_ButtonBackColor(&back) | copy->get_ButtonForm(&form) | copy->get_ButtonCaption(&text) |
+                  copy->get_ButtonPicture(picture.put()) | copy->get_ButtonPictureStretch(&stretch) |
+                  copy->get_ButtonFont(readFont.put()) | copy->get_ButtonFontColor(&fore),
+              S_OK);
+    EXPECT_EQ(enabled, VARIANT_FALSE);
     EXPECT_EQ(align, Rechts);
-    ComPtr<IFontDisp> copiedFont;
-    copy->get_ButtonFont(copiedFont.put());
+    EXPECT_EQ(back, 0x123456u);
+    EXPECT_EQ(form, Oval);
+    EXPECT_STREQ(text, L"Info");
+    SysFreeString(text);
+    EXPECT_EQ(stretch, VARIANT_FALSE);
+    EXPECT_EQ(fore, 0xABCDEFu);
     BOOL bold = FALSE;
-    copiedFont.query<IFont>()->get_Bold(&bold);
+    readFont.query<IFont>()->get_Bold(&bold);
     EXPECT_TRUE(bold);
-    ComPtr<IPictureDisp> copiedPicture;
-    copy->get_ButtonPicture(copiedPicture.put());
     OLE_XSIZE_HIMETRIC width = 0;
-    ASSERT_TRUE(copiedPicture);
-    copiedPicture.query<IPicture>()->get_Width(&width);
+    ASSERT_TRUE(picture);
+    picture.query<IPicture>()->get_Width(&width);
     EXPECT_GT(width, 0);
 
-    ULARGE_INTEGER end = {};
-    stream->Seek(start, STREAM_SEEK_CUR, &end);
     stream->SetSize(ULARGE_INTEGER{{static_cast<DWORD>(end.QuadPart / 2), 0}});
     stream->Seek(start, STREAM_SEEK_SET, nullptr);
     EXPECT_TRUE(FAILED(CreateButton<IPersistStreamInit>()->Load(stream.get()))) << "a cut stream is refused";
