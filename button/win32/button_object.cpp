@@ -140,11 +140,18 @@ void ButtonObject::ResizeTo(float width, float height) {
     ViewChanged();
 }
 
-void ButtonObject::Paint(HDC dc, const RECT& client) { PaintButton(dc, client, *button_); }
+// Window messages have no caller to hand a failure to: nothing may leave these.
+void ButtonObject::Paint(HDC dc, const RECT& client) {
+    Guarded([&] { PaintButton(dc, client, *button_); });
+}
 
-void ButtonObject::MouseClicked() { button_->Clicked(); }
+void ButtonObject::MouseClicked() {
+    Guarded([&] { button_->Clicked(); });
+}
 
-void ButtonObject::CharacterTyped(wchar_t character) { button_->KeyPressed(static_cast<std::uint16_t>(character)); }
+void ButtonObject::CharacterTyped(wchar_t character) {
+    Guarded([&] { button_->KeyPressed(static_cast<std::uint16_t>(character)); });
+}
 
 void ButtonObject::FocusChanged(bool gained) {
     if (gained) ActivateUI();
