@@ -1,0 +1,54 @@
+// Placing the children whenever the host sizes the control. Every step stands alone: one
+// that fails (no picture to measure, a size a child refuses) is skipped. Arithmetic is
+// single precision and results are handed over unrounded, as the stored layouts expect.
+
+#include "button/button.h"
+#include "button/attempt.h"
+#include "button/control_error.h"
+
+namespace button {
+namespace {
+
+constexpr float kPictureHeightAllowance = 100;
+constexpr float kOuterMargin = 120;
+constexpr float kGap = 50;
+
+float HimetricToTwips(std::int32_t himetric) { return static_cast<float>(himetric) * 1440.0f / 2540.0f; }
+
+}  // namespace
+
+float cButton::NaturalPictureWidth() const {
+    if (!myPic) throw ControlError(kObjectVariableNotSet);
+    return HimetricToTwips(myPic->NaturalSize().width);
+}
+
+float cButton::NaturalPictureHeight() const {
+    if (!myPic) throw ControlError(kObjectVariableNotSet);
+    return HimetricToTwips(myPic->NaturalSize().height);
+}
+
+void cButton::Resize(float width, float height) {
+    width_ = width;
+    height_ = height;
+    Attempt([&] { shpGround.SetWidth(width); });
+    Attempt([&] { shpGround.SetHeight(height); });
+    Attempt([&] { imgPicture.SetHeight(Stretch ? height - kPictureHeightAllowance : NaturalPictureHeight()); });
+    Attempt([&] { imgPicture.SetWidth(Stretch ? imgPicture.Height() : NaturalPictureWidth()); });
+    // The caption's left is still the one of the previous placement; the next pass corrects it.
+    Attempt([&] { lblCaption.SetWidth(width - lblCaption.Left()); });
+    Attempt([&] { imgPicture.SetTop((height - imgPicture.Height()) / 2); });
+    Attempt([&] { lblCaption.SetTop((height - lblCaption.Height()) / 2); });
+    PlacePictureSide();
+}
+
+void cButton::PlacePictureSide() {
+    if (ButtonAlign == Links) {
+        Attempt([&] { imgPicture.SetLeft(kOuterMargin); });
+        Attempt([&] { lblCaption.SetLeft(imgPicture.Left() + imgPicture.Width() + kGap); });
+    } else if (ButtonAlign == Rechts) {
+        Attempt([&] { lblCaption.SetLeft(kOuterMargin); });
+        Attempt([&] { imgPicture.SetLeft(width_ - imgPicture.Width() - kGap); });
+    }
+}
+
+}  // namespace button

@@ -1,0 +1,43 @@
+// The button's outgoing interfaces, and its class description for hosts that sink events.
+
+#include "button/win32/button_object.h"
+
+namespace button {
+
+// Hosts find the two points by their interfaces; none of them enumerates.
+HRESULT ButtonObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
+    if (points) *points = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ButtonObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {
+    if (!point) return E_POINTER;
+    *point = nullptr;
+    if (IsEqualIID(riid, DIID___cButton)) {
+        *point = &events_;
+    } else if (IsEqualIID(riid, IID_IPropertyNotifySink)) {
+        *point = &propertyNotifications_;
+    } else {
+        return CONNECT_E_NOCONNECTION;
+    }
+    (*point)->AddRef();
+    return S_OK;
+}
+
+HRESULT ButtonObject::GetClassInfo(ITypeInfo** info) {
+    if (!info) return E_POINTER;
+    *info = nullptr;
+    ComPtr<ITypeLib> library;
+    UINT index = 0;
+    const HRESULT hr = typeInfo_->GetContainingTypeLib(library.put(), &index);
+    return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(CLSID_cButton, info);
+}
+
+HRESULT ButtonObject::GetGUID(DWORD kind, GUID* guid) {
+    if (!guid) return E_POINTER;
+    if (kind != GUIDKIND_DEFAULT_SOURCE_DISP_IID) return E_INVALIDARG;
+    *guid = DIID___cButton;
+    return S_OK;
+}
+
+}  // namespace button

@@ -1,0 +1,144 @@
+// IDispatch through the type library, and the accessors of the dual interface _cButton.
+
+#include "button/win32/button_object.h"
+#include "button/win32/ole_font.h"
+#include "button/win32/ole_picture.h"
+#include "button/win32/variant_values.h"
+
+namespace button {
+namespace {
+
+VARIANT_BOOL AsVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
+
+}  // namespace
+
+HRESULT ButtonObject::GetTypeInfoCount(UINT* count) {
+    if (!count) return E_POINTER;
+    *count = 1;
+    return S_OK;
+}
+
+HRESULT ButtonObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
+    if (!info) return E_POINTER;
+    *info = nullptr;
+    if (index != 0) return DISP_E_BADINDEX;
+    *info = ComPtr<ITypeInfo>(typeInfo_).detach();
+    return S_OK;
+}
+
+HRESULT ButtonObject::GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID, DISPID* ids) {
+    if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    return DispGetIDsOfNames(typeInfo_.get(), names, count, ids);
+}
+
+HRESULT ButtonObject::Invoke(DISPID id, REFIID riid, LCID, WORD flags, DISPPARAMS* params, VARIANT* result,
+                             EXCEPINFO* exception, UINT* argumentError) {
+    if (!IsEqualIID(riid, IID_NULL)) return DISP_E_UNKNOWNINTERFACE;
+    return DispInvoke(static_cast<_cButton*>(this), typeInfo_.get(), id, flags, params, result, exception,
+                      argumentError);
+}
+
+HRESULT ButtonObject::put_ButtonEnabled(VARIANT_BOOL value) {
+    return Change([&] { button_->SetButtonEnabled(value != VARIANT_FALSE); });
+}
+
+HRESULT ButtonObject::get_ButtonEnabled(VARIANT_BOOL* value) {
+    if (!value) return E_POINTER;
+    *value = AsVariantBool(button_->ButtonEnabled());
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonPictureAlign(::BtnAlign value) {
+    return Change([&] { button_->SetButtonPictureAlign(value); });
+}
+
+HRESULT ButtonObject::get_ButtonPictureAlign(::BtnAlign* value) {
+    if (!value) return E_POINTER;
+    *value = static_cast<::BtnAlign>(button_->ButtonPictureAlign());
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonBackColor(OLE_COLOR value) {
+    return Change([&] { button_->SetButtonBackColor(value); });
+}
+
+HRESULT ButtonObject::get_ButtonBackColor(OLE_COLOR* value) {
+    if (!value) return E_POINTER;
+    *value = button_->ButtonBackColor();
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonForm(::BtnForms value) {
+    return Change([&] { button_->SetButtonForm(value); });
+}
+
+HRESULT ButtonObject::get_ButtonForm(::BtnForms* value) {
+    if (!value) return E_POINTER;
+    *value = static_cast<::BtnForms>(button_->ButtonForm());
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonCaption(BSTR value) {
+    return Change([&] { button_->SetButtonCaption(std::wstring(value ? value : L"", SysStringLen(value))); });
+}
+
+HRESULT ButtonObject::get_ButtonCaption(BSTR* value) {
+    if (!value) return E_POINTER;
+    const std::wstring& caption = button_->ButtonCaption();
+    *value = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
+    return *value ? S_OK : E_OUTOFMEMORY;
+}
+
+HRESULT ButtonObject::get_ButtonPicture(IPictureDisp** value) {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    return Guarded([&] {
+        if (PictureRef picture = button_->ButtonPicture()) *value = ObjectOf(picture).query<IPictureDisp>().detach();
+    });
+}
+
+HRESULT ButtonObject::putref_ButtonPicture(IPictureDisp* value) {
+    return Change([&] { button_->SetButtonPicture(ToPicture(FromObject(value))); });
+}
+
+HRESULT ButtonObject::get_ButtonPictureStretch(VARIANT_BOOL* value) {
+    if (!value) return E_POINTER;
+    *value = AsVariantBool(button_->ButtonPictureStretch());
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonPictureStretch(VARIANT_BOOL value) {
+    return Change([&] { button_->SetButtonPictureStretch(value != VARIANT_FALSE); });
+}
+
+HRESULT ButtonObject::get_ButtonFont(IFontDisp** value) {
+    if (!value) return E_POINTER;
+    *value = nullptr;
+    return Guarded([&] { *value = ObjectOf(button_->ButtonFont()).query<IFontDisp>().detach(); });
+}
+
+HRESULT ButtonObject::putref_ButtonFont(IFontDisp* value) {
+    return Change([&] { button_->SetButtonFont(AdoptFont(value)); });
+}
+
+HRESULT ButtonObject::get_ButtonFontColor(OLE_COLOR* value) {
+    if (!value) return E_POINTER;
+    *value = button_->ButtonFontColor();
+    return S_OK;
+}
+
+HRESULT ButtonObject::put_ButtonFontColor(OLE_COLOR value) {
+    return Change([&] { button_->SetButtonFontColor(value); });
+}
+
+// A font object the button already holds keeps its identity: handing the caption's own font
+// back must not turn it into a copy.
+FontRef ButtonObject::AdoptFont(IFontDisp* font) {
+    for (const FontRef& held : {button_->Caption().Font(), button_->ButtonFont()}) {
+        const auto* ole = dynamic_cast<const OleFont*>(held.get());
+        if (font && ole && SameObject(ole->Interface(), font)) return held;
+    }
+    return ToFont(FromObject(font));
+}
+
+}  // namespace button

@@ -1,0 +1,149 @@
+// The button object's life, its interfaces, and what it tells its host.
+
+#include "button/win32/button_object.h"
+
+#include "button/win32/painter.h"
+#include "button/win32/server_lifetime.h"
+#include "button/win32/type_library.h"
+
+namespace button {
+namespace {
+
+// The size of a new button, 2085 x 765 twips, in HIMETRIC.
+constexpr SIZEL kDesignExtent = {3678, 1349};
+
+}  // namespace
+
+ButtonObject::ButtonObject(ComPtr<ITypeInfo> typeInfo, ComPtr<ITypeInfo> eventInfo)
+    : typeInfo_(std::move(typeInfo)), eventInfo_(std::move(eventInfo)), extent_(kDesignExtent) {
+    ObjectCreated();
+}
+
+ButtonObject::~ButtonObject() {
+    window_.Destroy();
+    if (accelerators_) DestroyAcceleratorTable(accelerators_);
+    ObjectDestroyed();
+}
+
+HRESULT ButtonObject::Create(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    *object = nullptr;
+    ComPtr<ITypeInfo> typeInfo, eventInfo;
+    HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
+    if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
+    if (FAILED(hr)) return hr;
+
+    auto* created = new (std::nothrow) ButtonObject(std::move(typeInfo), std::move(eventInfo));
+    if (!created) return E_OUTOFMEMORY;
+    hr = Guarded([&] { created->button_.emplace(created->toolkit_, static_cast<ButtonNotifications&>(*created)); });
+    if (SUCCEEDED(hr)) {
+        created->RebuildAccelerators();
+        created->dirty_ = false;
+        hr = created->QueryInterface(riid, object);
+    }
+    created->Release();
+    return hr;
+}
+
+HRESULT ButtonObject::QueryInterface(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID__cButton)) {
+        *object = static_cast<_cButton*>(this);
+    } else if (IsEqualIID(riid, IID_IOleObject)) {
+        *object = static_cast<IOleObject*>(this);
+    } else if (IsEqualIID(riid, IID_IOleWindow) || IsEqualIID(riid, IID_IOleInPlaceObject)) {
+        *object = static_cast<IOleInPlaceObject*>(this);
+    } else if (IsEqualIID(riid, IID_IOleInPlaceActiveObject)) {
+        *object = static_cast<IOleInPlaceActiveObject*>(this);
+    } else if (IsEqualIID(riid, IID_IOleControl)) {
+        *object = static_cast<IOleControl*>(this);
+    } else if (IsEqualIID(riid, IID_IViewObject) || IsEqualIID(riid, IID_IViewObject2)) {
+        *object = static_cast<IViewObject2*>(this);
+    } else if (IsEqualIID(riid, IID_IPersist) || IsEqualIID(riid, IID_IPersistStreamInit)) {
+        *object = static_cast<IPersistStreamInit*>(this);
+    } else if (IsEqualIID(riid, IID_IPersistPropertyBag)) {
+        *object = static_cast<IPersistPropertyBag*>(this);
+    } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
+        *object = static_cast<IConnectionPointContainer*>(this);
+    } else if (IsEqualIID(riid, IID_IProvideClassInfo) || IsEqualIID(riid, IID_IProvideClassInfo2)) {
+        *object = static_cast<IProvideClassInfo2*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+ULONG ButtonObject::AddRef() { return InterlockedIncrement(&refs_); }
+
+ULONG ButtonObject::Release() {
+    const ULONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) delete this;
+    return refs;
+}
+
+void ButtonObject::PropertyChanged(const std::wstring& name) {
+    dirty_ = true;
+    if (name == L"ButtonCaption") {
+        RebuildAccelerators();
+        NotifyControlSite(false, false, true);
+    }
+    std::wstring member = name;
+    LPOLESTR names[] = {member.data()};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(typeInfo_->GetIDsOfNames(names, 1, &id))) return;
+    for (const ComPtr<IUnknown>& sink : propertyNotifications_.Sinks()) {
+        reinterpret_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
+    }
+}
+
+void ButtonObject::Click() {
+    if (frozenEvents_ > 0) return;
+    wchar_t member[] = L"Click";
+    LPOLESTR names[] = {member};
+    DISPID id = DISPID_UNKNOWN;
+    if (FAILED(eventInfo_->GetIDsOfNames(names, 1, &id))) return;
+    AddRef();  // a handler may let go of the button while it runs
+    DISPPARAMS none = {};
+    for (const ComPtr<IUnknown>& sink : events_.Sinks()) {
+        reinterpret_cast<IDispatch*>(sink.get())
+            ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
+    }
+    Release();
+}
+
+void ButtonObject::ViewChanged() {
+    if (window_.handle()) InvalidateRect(window_.handle(), nullptr, FALSE);
+    if (viewAdvise_) {
+        ComPtr<IAdviseSink> sink = viewAdvise_;
+        if (viewAdviseFlags_ & ADVF_ONLYONCE) viewAdvise_ = nullptr;
+        sink->OnViewChange(DVASPECT_CONTENT, -1);
+    }
+}
+
+void ButtonObject::ResizeTo(float width, float height) {
+    button_->Resize(width, height);
+    ViewChanged();
+}
+
+void ButtonObject::Paint(HDC dc, const RECT& client) { PaintButton(dc, client, *button_); }
+
+void ButtonObject::MouseClicked() { button_->Clicked(); }
+
+void ButtonObject::CharacterTyped(wchar_t character) { button_->KeyPressed(static_cast<std::uint16_t>(character)); }
+
+void ButtonObject::FocusChanged(bool gained) {
+    if (gained) ActivateUI();
+    Change([&] { gained ? button_->FocusGained() : button_->FocusLost(); });
+    NotifyControlSite(gained, !gained, false);
+}
+
+void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {
+    ComPtr<IOleControlSite> site = clientSite_.query<IOleControlSite>();
+    if (!site) return;
+    if (focusGained || focusLost) site->OnFocus(focusGained);
+    if (infoChanged) site->OnControlInfoChanged();
+}
+
+}  // namespace button

@@ -1,0 +1,63 @@
+#include "button/win32/connection_point.h"
+
+#include <olectl.h>
+
+#include <algorithm>
+
+namespace button {
+
+std::vector<ComPtr<IUnknown>> ConnectionPoint::Sinks() const {
+    std::vector<ComPtr<IUnknown>> sinks;
+    for (const auto& entry : sinks_) sinks.push_back(entry.second);
+    return sinks;
+}
+
+HRESULT ConnectionPoint::QueryInterface(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
+        *object = static_cast<IConnectionPoint*>(this);
+        AddRef();
+        return S_OK;
+    }
+    *object = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
+    if (!iid) return E_POINTER;
+    *iid = iid_;
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::GetConnectionPointContainer(IConnectionPointContainer** container) {
+    if (!container) return E_POINTER;
+    *container = &owner_;
+    owner_.AddRef();
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
+    if (!cookie) return E_POINTER;
+    *cookie = 0;
+    if (!sink) return E_POINTER;
+    ComPtr<IUnknown> connected;
+    if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(connected.put())))) return CONNECT_E_CANNOTCONNECT;
+    *cookie = nextCookie_++;
+    sinks_.emplace_back(*cookie, std::move(connected));
+    return S_OK;
+}
+
+HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
+    auto it = std::find_if(sinks_.begin(), sinks_.end(), [&](const auto& entry) { return entry.first == cookie; });
+    if (it == sinks_.end()) return CONNECT_E_NOCONNECTION;
+    sinks_.erase(it);
+    return S_OK;
+}
+
+// Nothing the button's hosts need; they keep their own cookies.
+HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
+    if (connections) *connections = nullptr;
+    return E_NOTIMPL;
+}
+
+}  // namespace button

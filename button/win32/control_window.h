@@ -1,0 +1,39 @@
+#pragma once
+// The button's own window while it is active in place in its container: it paints, and
+// turns mouse, keyboard and focus messages into the button's input notifications.
+
+#include <windows.h>
+
+namespace button {
+
+class ControlWindowEvents {
+public:
+    virtual ~ControlWindowEvents() = default;
+    virtual void Paint(HDC dc, const RECT& client) = 0;
+    virtual void MouseClicked() = 0;  // pressed and released inside the window
+    virtual void CharacterTyped(wchar_t character) = 0;
+    virtual void FocusChanged(bool gained) = 0;
+};
+
+class ControlWindow {
+public:
+    explicit ControlWindow(ControlWindowEvents& events) : events_(events) {}
+    ControlWindow(const ControlWindow&) = delete;
+    ControlWindow& operator=(const ControlWindow&) = delete;
+    ~ControlWindow() { Destroy(); }
+
+    bool Create(HWND parent, const RECT& position);
+    void Destroy();
+    HWND handle() const { return window_; }
+
+private:
+    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    void PaintBuffered();
+
+    ControlWindowEvents& events_;
+    HWND window_ = nullptr;
+    bool pressed_ = false;
+};
+
+}  // namespace button

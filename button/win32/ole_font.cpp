@@ -1,0 +1,92 @@
+#include "button/win32/ole_font.h"
+
+#include <cmath>
+
+#include "button/win32/check.h"
+
+namespace button {
+
+std::shared_ptr<OleFont> OleFont::CreateStandard() {
+    ComPtr<IFont> font;
+    Check(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
+                           reinterpret_cast<void**>(font.put())));
+    return std::make_shared<OleFont>(std::move(font));
+}
+
+std::wstring OleFont::Name() const {
+    BSTR name = nullptr;
+    Check(font_->get_Name(&name));
+    std::wstring result(name ? name : L"", name ? SysStringLen(name) : 0);
+    SysFreeString(name);
+    return result;
+}
+
+void OleFont::SetName(const std::wstring& name) {
+    BSTR text = SysAllocStringLen(name.data(), static_cast<UINT>(name.size()));
+    if (!text) Check(E_OUTOFMEMORY);
+    const HRESULT hr = font_->put_Name(text);
+    SysFreeString(text);
+    Check(hr);
+}
+
+double OleFont::Size() const {
+    CY size = {};
+    Check(font_->get_Size(&size));
+    return static_cast<double>(size.int64) / 10000.0;
+}
+
+void OleFont::SetSize(double points) {
+    CY size = {};
+    size.int64 = std::llround(points * 10000.0);
+    Check(font_->put_Size(size));
+}
+
+bool OleFont::Bold() const {
+    BOOL value = FALSE;
+    Check(font_->get_Bold(&value));
+    return value != FALSE;
+}
+
+void OleFont::SetBold(bool bold) { Check(font_->put_Bold(bold)); }
+
+bool OleFont::Italic() const {
+    BOOL value = FALSE;
+    Check(font_->get_Italic(&value));
+    return value != FALSE;
+}
+
+void OleFont::SetItalic(bool italic) { Check(font_->put_Italic(italic)); }
+
+std::int16_t OleFont::Charset() const {
+    SHORT value = 0;
+    Check(font_->get_Charset(&value));
+    return value;
+}
+
+void OleFont::SetCharset(std::int16_t charset) { Check(font_->put_Charset(charset)); }
+
+bool OleFont::Strikethrough() const {
+    BOOL value = FALSE;
+    Check(font_->get_Strikethrough(&value));
+    return value != FALSE;
+}
+
+void OleFont::SetStrikethrough(bool strikethrough) { Check(font_->put_Strikethrough(strikethrough)); }
+
+bool OleFont::Underline() const {
+    BOOL value = FALSE;
+    Check(font_->get_Underline(&value));
+    return value != FALSE;
+}
+
+void OleFont::SetUnderline(bool underline) { Check(font_->put_Underline(underline)); }
+
+std::int16_t OleFont::Weight() const {
+    SHORT value = 0;
+    Check(font_->get_Weight(&value));
+    return value;
+}
+
+void OleFont::SetWeight(std::int16_t weight) { Check(font_->put_Weight(weight)); }
+
+}  // namespace button

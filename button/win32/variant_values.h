@@ -1,0 +1,31 @@
+#pragma once
+// The property store's values as automation VARIANTs and objects, and back. Fonts and
+// pictures travel as the platform's standard font and picture objects.
+
+#include <windows.h>
+
+#include <oaidl.h>
+
+#include "button/property_value.h"
+#include "button/win32/com_ptr.h"
+
+namespace button {
+
+// A VARIANT that is cleared when it goes.
+struct Variant : VARIANT {
+    Variant() { VariantInit(this); }
+    Variant(const Variant&) = delete;
+    Variant& operator=(const Variant&) = delete;
+    ~Variant() { VariantClear(this); }
+};
+
+// Numbers of every width become 32-bit integers; what fits no property is a type mismatch.
+PropertyValue FromVariant(const VARIANT& value);
+void ToVariant(const PropertyValue& value, VARIANT* out);  // out must be empty
+
+// Null is no object; a font or picture object is wrapped; anything else is a type mismatch.
+PropertyValue FromObject(IUnknown* object);
+// The dispatch interface of a font or picture value, null for no object.
+ComPtr<IDispatch> ObjectOf(const PropertyValue& value);
+
+}  // namespace button

@@ -1,0 +1,135 @@
+// Saving and restoring through the host's property store: defaults are omitted, names are
+// found whatever their case, values are converted, and the font identity rules hold.
+
+#include <gtest/gtest.h>
+
+#include "button/button.h"
+#include "button/control_error.h"
+#include "button/property_map.h"
+#include "support/button_fakes.h"
+
+using namespace button;
+using testing_support::FakeFont;
+
+namespace {
+
+class ButtonPersistenceTest : public ::testing::Test {
+protected:
+    testing_support::FakeToolkit toolkit;
+    testing_support::RecordingHost host;
+    cButton btn{toolkit, host};
+    PropertyMap store;
+
+    std::vector<std::wstring> StoredNames() const {
+        std::vector<std::wstring> names;
+        for (const auto& entry : store.entries()) names.push_back(entry.first);
+        return names;
+    }
+};
+
+TEST_F(ButtonPersistenceTest, FreshButtonStoresOnlyWhatDiffersFromTheSaveDefaults) {
+    btn.SaveTo(store);
+    EXPECT_EQ(StoredNames(), (std::vector<std::wstring>{L"ButtonForm", L"ButtonBackColor", L"ButtonFont"}));
+    EXPECT_EQ(ToInteger(*store.Read(L"ButtonForm")), 4);
+    EXPECT_EQ(static_cast<OleColor>(ToInteger(*store.Read(L"ButtonBackColor"))), 0x80000005u);
+    EXPECT_EQ(ToFont(*store.Read(L"ButtonFont")), btn.ButtonFont()) << "the template itself is stored";
+}
+
+TEST_F(ButtonPersistenceTest, EmptyStoreRestoresTheDefaultsAndTiesTheFontToTheCaption) {
+    btn.RestoreFrom(store);
+    EXPECT_EQ(btn.ButtonForm(), Rechteck);
+    EXPECT_EQ(btn.ButtonBackColor(), kWhite);
+    EXPECT_EQ(btn.ButtonCaption(), L"cButton");
+    EXPECT_EQ(btn.ButtonPicture(), nullptr);
+    EXPECT_EQ(btn.ButtonPictureAlign(), Links);
+    EXPECT_TRUE(btn.ButtonPictureStretch());
+    EXPECT_TRUE(btn.ButtonEnabled());
+    EXPECT_EQ(btn.Caption().ForeColor(), 0u);
+
+    EXPECT_EQ(btn.ButtonFont(), btn.Caption().Font()) << "the default handed over is the caption's own font";
+    static_cast<FakeFont&>(*btn.ButtonFont()).bold = true;
+    EXPECT_TRUE(btn.Caption().Font()->Bold()) << "so changes to it show at once";
+
+    store = PropertyMap();
+    btn.SaveTo(store);
+    EXPECT_FALSE(store.Read(L"ButtonFont")) << "equal to its default, the caption's font";
+}
+
+TEST_F(ButtonPersistenceTest, RoundTripKeepsEveryProperty) {
+    auto picture = std::make_shared<testing_support::FakePicture>(HimetricSize{847, 847});
+    auto font = std::make_shared<FakeFont>();
+    btn.SetButtonForm(Oval);
+    btn.SetButtonBackColor(0x8000000F);
+    btn.SetButtonCaption(L"&Übernehmen");
+    btn.SetButtonPicture(picture);
+    btn.SetButtonFont(font);
+    btn.SetButtonFontColor(0xFF0000);
+    btn.SetButtonPictureAlign(Rechts);
+    btn.SetButtonPictureStretch(false);
+    btn.SetButtonEnabled(false);
+    btn.SaveTo(store);
+    EXPECT_EQ(store.entries().size(), 9u);
+
+    cButton other(toolkit, host);
+    other.RestoreFrom(store);
+    EXPECT_EQ(other.ButtonForm(), Oval);
+    EXPECT_EQ(other.ButtonBackColor(), 0x8000000Fu);
+    EXPECT_EQ(other.ButtonCaption(), L"&Übernehmen");
+    EXPECT_EQ(other.ButtonPicture(), picture);
+    EXPECT_EQ(other.ButtonFont(), font);
+    EXPECT_EQ(other.ButtonFontColor(), 0xFF0000u);
+    EXPECT_EQ(other.ButtonPictureAlign(), Rechts);
+    EXPECT_FALSE(other.ButtonPictureStretch());
+    EXPECT_FALSE(other.ButtonEnabled());
+    EXPECT_EQ(other.Ground().FillColor(), kLightGrey);
+}
+
+TEST_F(ButtonPersistenceTest, HostLayoutsWithLowerCaseNamesAndTextValuesAreRead) {
+    store.Write(L"_extentx", std::int32_t{3678});
+    store.Write(L"buttonform", std::wstring(L"2"));
+    store.Write(L"buttonbackcolor", std::int32_t{-2147483643});
+    store.Write(L"buttoncaption", std::int32_t{42});
+    store.Write(L"buttonpicturestretch", std::wstring(L"False"));
+    store.Write(L"buttonenabled", std::int32_t{0});
+    btn.RestoreFrom(store);
+    EXPECT_EQ(btn.ButtonForm(), Oval);
+    EXPECT_EQ(btn.ButtonBackColor(), 0x80000005u);
+    EXPECT_EQ(btn.ButtonCaption(), L"42");
+    EXPECT_FALSE(btn.ButtonPictureStretch());
+    EXPECT_FALSE(btn.ButtonEnabled());
+}
+
+TEST_F(ButtonPersistenceTest, UnreadableValueEndsTheRestoreAtThatStep) {
+    store.Write(L"ButtonForm", std::int32_t{2});
+    store.Write(L"ButtonBackColor", std::wstring(L"blue"));
+    store.Write(L"ButtonCaption", std::wstring(L"never read"));
+    host.changed.clear();
+    try {
+        btn.RestoreFrom(store);
+        FAIL() << "restore succeeded";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.status(), kTypeMismatch);
+    }
+    EXPECT_EQ(btn.ButtonForm(), Oval);
+    EXPECT_EQ(btn.ButtonCaption(), L"cButton");
+    EXPECT_EQ(host.changed, std::vector<std::wstring>{L"ButtonForm"});
+}
+
+TEST(PropertyValueTest, ConversionsRefuseWhatCannotBeConverted) {
+    EXPECT_EQ(ToInteger(std::wstring(L" -2147483648 ")), INT32_MIN);
+    EXPECT_EQ(ToInteger(true), -1);
+    EXPECT_THROW(ToInteger(std::wstring(L"2147483648")), ControlError);
+    EXPECT_THROW(ToInteger(std::wstring(L"")), ControlError);
+    EXPECT_THROW(ToInteger(std::wstring(L"12abc")), ControlError);
+    EXPECT_THROW(ToInteger(NoObject{}), ControlError);
+    EXPECT_TRUE(ToBoolean(std::wstring(L"true")));
+    EXPECT_TRUE(ToBoolean(std::wstring(L"-1")));
+    EXPECT_THROW(ToBoolean(std::wstring(L"yes")), ControlError);
+    EXPECT_EQ(ToText(false), L"False");
+    EXPECT_EQ(ToPicture(NoObject{}), nullptr);
+    EXPECT_THROW(ToFont(std::int32_t{1}), ControlError);
+    EXPECT_FALSE(SameValue(std::int32_t{0}, false));
+    EXPECT_FALSE(SameValue(std::make_shared<FakeFont>(), std::make_shared<FakeFont>()));
+}
+
+}  // namespace
