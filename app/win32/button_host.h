@@ -36,6 +36,7 @@ public:
     bool IsVisible() const;
     void Place(const RECT& position);
     HWND window() const;
+    IDispatch* Dispatch() const { return dispatch_.Get(); }  // the control's _cButton
 
     // Keys before the window's own keyboard handling: what the control takes for itself
     // while it has the focus, and its access keys from anywhere in the window.
