@@ -162,7 +162,8 @@ bool ButtonHost::TranslateKey(MSG& message) {
     CONTROLINFO info = {};
     info.cb = sizeof info;
     if (FAILED(control_->GetControlInfo(&info)) || info.cAccel == 0 || !info.hAccel) return false;
-    if (!IsAccelerator(info.hAccel, info.cAccel, &message, nullptr)) return false;
+    WORD command = 0;
+    if (!IsAccelerator(info.hAccel, info.cAccel, &message, &command)) return false;
     control_->OnMnemonic(&message);
     return true;
 }

@@ -210,6 +210,7 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         if (OnSetCursor(reinterpret_cast<HWND>(wParam))) return TRUE;
         break;
     case WM_ACTIVATE:
+        if (HIWORD(wParam)) break;  // a minimised window has no control to focus
         OnActivate(LOWORD(wParam) != WA_INACTIVE);
         return 0;
     case DM_GETDEFID: {

@@ -136,6 +136,11 @@ TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows
     OwnSettings settings;
     settings.Put(L"ICQLitePath", client.Folder());
     settings.Put(L"Language", L"1");
+    // Settings that make no sense fall back to their defaults; start-up goes on.
+    settings.Put(L"CloseAfterChange", L"ja");
+    settings.Put(L"OpenURL", L"vielleicht");
+    settings.Put(L"FormLeft", L"-100000");  // on a monitor that is gone
+    settings.Put(L"FormTop", L"-100000");
 
     platform::Win32Registry registry;
     platform::Win32ProcessStarter starter;
@@ -166,6 +171,14 @@ TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows
     EXPECT_NE(clientsPicture, nullptr) << "the client's own climage.gif";
     EXPECT_FALSE(IsWindowVisible(form.Control(C::lblNotFound)));
     EXPECT_TRUE(IsWindowVisible(form.Control(C::cbtnRemoveBanner)));
+    EXPECT_EQ(SendMessageW(form.Control(C::optFullSizePicture), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(form.Control(C::txtURL)));
+    EXPECT_EQ(form.Text(C::txtURL), L"www.kalvex.example");
+    RECT at = {};
+    GetWindowRect(form.window(), &at);
+    EXPECT_NEAR(at.left, (GetSystemMetrics(SM_CXSCREEN) - (at.right - at.left)) / 2, 1) << "centred";
+    EXPECT_NEAR(at.top, (GetSystemMetrics(SM_CYSCREEN) - (at.bottom - at.top)) / 2, 1);
+    EXPECT_EQ(reportWindow.text, L"");
 
     // Apply writes the page for the client's own picture, opening the picture itself.
     Click(form.Control(C::cbtnApply));
