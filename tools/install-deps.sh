@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix mingw-w64-tools binutils-mingw-w64-x86-64
   wine wine64 libwine-dev
   xvfb xauth xdotool x11-utils imagemagick locales
+  nsis
 )
 
 missing=()

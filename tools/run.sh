@@ -1,34 +1,30 @@
 #!/usr/bin/env bash
-# Builds Kalvex3 for Windows and starts it under Wine. Without a display it starts a
-# virtual one, saves a screenshot of the program and prints the screenshot's path.
+# Builds Kalvex3 for Windows and starts it under Wine against an ICQ Lite client: the one
+# installed in the prefix named by WINEPREFIX, or else a sample client in a prefix of its
+# own under build/run. Without a display it starts a virtual one, saves a screenshot of the
+# program's window, prints the screenshot's path and ends the program.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+source tools/lib/windows-program.sh
 
 tools/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target Kalvex3
+kx_build_program
 
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/run/wineprefix}"
-export WINEDEBUG="${WINEDEBUG:--all}"
-export WINEDLLOVERRIDES="mscoree,mshtml="
-mkdir -p "$(dirname "$WINEPREFIX")"
-if [ ! -f "$WINEPREFIX/system.reg" ]; then
-  echo "Creating the Wine prefix $WINEPREFIX"
-  wineboot -i >/dev/null 2>&1
-  wineserver -w
+kx_prepare_prefix
+tools/install-sample-client.sh
+kx_register_control_library
+
+if [ -n "${DISPLAY:-}" ]; then
+  exec wine "$kx_program"
 fi
 
-program="$PWD/build/windows/app/Kalvex3.exe"
-if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$program"
-fi
+# The steps above ran Wine without a display; its desktop process must end before the
+# program starts on the virtual one, or the program's windows would have no display.
+wineserver -w
 
 shot="$PWD/build/run/screenshot.png"
-xvfb-run -a -s "-screen 0 1024x768x24" bash -c '
-  wine "$1" & program=$!
-  sleep 4
-  import -window root "$2"
-  kill $program 2>/dev/null || true
-  wineserver -k 2>/dev/null || true
-' _ "$program" "$shot"
+mkdir -p "$(dirname "$shot")"
+rm -f "$shot"
+xvfb-run -a -s "-screen 0 1024x768x24" tools/lib/screenshot.sh "$kx_program" "$shot"
 echo "No display: the program ran on a virtual one. Screenshot: $shot"

@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Measures what the program's performance aims are about and prints a table: the time from
+# start to the window shown, against a bare Win32 window under the same Wine; the size of
+# both binaries; the time of one Apply; the peak memory of both programs. Runs on demand and
+# is no part of the tests; everything happens in a Wine prefix and on a virtual display of
+# its own.
+# Usage: tools/benchmark.sh [STARTS]   (starts of each program, default 7; the median counts)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+source tools/lib/windows-program.sh
+starts="${1:-7}"
+
+tools/install-deps.sh
+kx_build_program bare_window >/dev/null
+
+export WINEPREFIX="$PWD/build/benchmark/wineprefix"
+if [ ! -f "$WINEPREFIX/system.reg" ]; then
+  kx_prepare_prefix
+  # Without a window manager Wine would wait two seconds for one whenever a window closes.
+  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+fi
+tools/install-sample-client.sh >/dev/null
+kx_register_control_library
+wineserver -w
+
+xvfb-run -a -s "-screen 0 1024x768x24" tools/benchmark/measure.sh "$starts"

@@ -1,0 +1,37 @@
+# Sourced by the scripts that start the Windows build under Wine (run, benchmark): building
+# the program and its control library, and preparing the Wine prefix named by WINEPREFIX.
+# Expects the repository root as the current directory.
+
+export WINEDEBUG="${WINEDEBUG:--all}"
+# A fresh prefix would otherwise offer to download Mono and Gecko, which nothing here needs;
+# Wine's menu builder would copy the prefix's Start-menu entries into the desktop's menus.
+export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+
+kx_program="$PWD/build/windows/app/Kalvex3.exe"
+kx_control_library="$PWD/build/windows/button/Vantor1.dll"
+
+# Builds Kalvex3, the control library when the build defines it, and the targets named.
+kx_build_program() {
+  cmake --preset windows >/dev/null
+  local targets=(Kalvex3 "$@")
+  if cmake --build --preset windows --target help | grep -q '^Vantor1:'; then
+    targets+=(Vantor1)
+  fi
+  cmake --build --preset windows --target "${targets[@]}"
+}
+
+kx_prepare_prefix() {
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  if [ ! -f "$WINEPREFIX/system.reg" ]; then
+    echo "Creating the Wine prefix $WINEPREFIX"
+    wineboot -i >/dev/null 2>&1
+    wineserver -w
+  fi
+}
+
+# The program creates its buttons by class identity, so the control library must be
+# registered in the prefix; registering again after each build keeps the entries current.
+kx_register_control_library() {
+  [ -f "$kx_control_library" ] || return 0
+  wine regsvr32 /s "$(winepath -w "$kx_control_library")"
+}
