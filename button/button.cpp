@@ -48,6 +48,8 @@ void cButton::SetButtonFont(FontRef font) {
     host_.PropertyChanged(L"ButtonFont");
 }
 
+void cButton::CaptionFontChanged() { lblCaption.FontChanged(); }
+
 void cButton::SetButtonPictureStretch(bool stretch) {
     Stretch = stretch;
     imgPicture.SetStretch(stretch);

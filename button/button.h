@@ -50,6 +50,7 @@ public:
     void RestoreFrom(PropertyStore& store);
     void SaveTo(PropertyStore& store);
     void Resize(float width, float height);  // twips; places the children, never fails
+    void CaptionFontChanged();  // the caption's own font object was changed directly
     float Width() const { return width_; }
     float Height() const { return height_; }
 

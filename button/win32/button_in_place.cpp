@@ -141,15 +141,18 @@ HRESULT ButtonObject::FreezeEvents(BOOL freeze) {
 }
 
 // The access key is Alt with the character marked in the caption.
-void ButtonObject::RebuildAccelerators() {
+bool ButtonObject::RebuildAccelerators() {
+    const wchar_t character = AccessCharacter(button_->ButtonCaption());
+    if (character == accessCharacter_) return false;
+    accessCharacter_ = character;
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     accelerators_ = nullptr;
-    const wchar_t character = AccessCharacter(button_->ButtonCaption());
-    if (!character) return;
-    const SHORT key = VkKeyScanW(character);
-    if (key == -1) return;
-    ACCEL access = {FALT | FVIRTKEY, static_cast<WORD>(LOBYTE(key)), 0};
-    accelerators_ = CreateAcceleratorTableW(&access, 1);
+    const SHORT key = character ? VkKeyScanW(character) : -1;
+    if (key != -1) {
+        ACCEL access = {FALT | FVIRTKEY, static_cast<WORD>(LOBYTE(key)), 0};
+        accelerators_ = CreateAcceleratorTableW(&access, 1);
+    }
+    return true;
 }
 
 }  // namespace button

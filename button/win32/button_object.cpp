@@ -2,6 +2,7 @@
 
 #include "button/win32/button_object.h"
 
+#include "button/win32/ole_font.h"
 #include "button/win32/painter.h"
 #include "button/win32/server_lifetime.h"
 #include "button/win32/type_library.h"
@@ -20,6 +21,15 @@ ButtonObject::ButtonObject(ComPtr<ITypeInfo> typeInfo, ComPtr<ITypeInfo> eventIn
 }
 
 ButtonObject::~ButtonObject() {
+    // The container hears nothing more from a button that is going away.
+    clientSite_ = nullptr;
+    inPlaceSite_ = nullptr;
+    frame_ = nullptr;
+    document_ = nullptr;
+    viewAdvise_ = nullptr;
+    events_.DisconnectAll();
+    propertyNotifications_.DisconnectAll();
+    if (captionFontWatch_) captionFontWatch_->Stop();
     window_.Destroy();
     if (accelerators_) DestroyAcceleratorTable(accelerators_);
     ObjectDestroyed();
@@ -37,6 +47,12 @@ HRESULT ButtonObject::Create(REFIID riid, void** object) {
     if (!created) return E_OUTOFMEMORY;
     hr = Guarded([&] { created->button_.emplace(created->toolkit_, static_cast<ButtonNotifications&>(*created)); });
     if (SUCCEEDED(hr)) {
+        // The caption follows its own font object, also when the host changes it directly.
+        if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
+            created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
+                created->Change([&] { created->button_->CaptionFontChanged(); });
+            });
+        }
         created->RebuildAccelerators();
         created->dirty_ = false;
         hr = created->QueryInterface(riid, object);
@@ -85,10 +101,7 @@ ULONG ButtonObject::Release() {
 
 void ButtonObject::PropertyChanged(const std::wstring& name) {
     dirty_ = true;
-    if (name == L"ButtonCaption") {
-        RebuildAccelerators();
-        NotifyControlSite(false, false, true);
-    }
+    if (name == L"ButtonCaption" && RebuildAccelerators()) NotifyControlSite(false, false, true);
     std::wstring member = name;
     LPOLESTR names[] = {member.data()};
     DISPID id = DISPID_UNKNOWN;
@@ -127,11 +140,18 @@ void ButtonObject::ResizeTo(float width, float height) {
     ViewChanged();
 }
 
-void ButtonObject::Paint(HDC dc, const RECT& client) { PaintButton(dc, client, *button_); }
+// Window messages have no caller to hand a failure to: nothing may leave these.
+void ButtonObject::Paint(HDC dc, const RECT& client) {
+    Guarded([&] { PaintButton(dc, client, *button_); });
+}
 
-void ButtonObject::MouseClicked() { button_->Clicked(); }
+void ButtonObject::MouseClicked() {
+    Guarded([&] { button_->Clicked(); });
+}
 
-void ButtonObject::CharacterTyped(wchar_t character) { button_->KeyPressed(static_cast<std::uint16_t>(character)); }
+void ButtonObject::CharacterTyped(wchar_t character) {
+    Guarded([&] { button_->KeyPressed(static_cast<std::uint16_t>(character)); });
+}
 
 void ButtonObject::FocusChanged(bool gained) {
     if (gained) ActivateUI();

@@ -16,6 +16,7 @@
 #include "button/win32/com_ptr.h"
 #include "button/win32/connection_point.h"
 #include "button/win32/control_window.h"
+#include "button/win32/font_watch.h"
 #include "button/win32/gdi_toolkit.h"
 
 namespace button {
@@ -166,7 +167,7 @@ private:
     HRESULT ActivateUI();
     void NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged);
     FontRef AdoptFont(IFontDisp* font);
-    void RebuildAccelerators();
+    bool RebuildAccelerators();  // whether the access key changed
     void SaveExtent(PropertyStore& store);
     void RestoreExtent(PropertyStore& store);
 
@@ -178,6 +179,7 @@ private:
     ConnectionPoint events_{*this, DIID___cButton};
     ConnectionPoint propertyNotifications_{*this, IID_IPropertyNotifySink};
     ControlWindow window_{*this};
+    ComPtr<FontWatch> captionFontWatch_;
 
     ComPtr<IOleClientSite> clientSite_;
     ComPtr<IOleAdviseHolder> oleAdvise_;
@@ -191,6 +193,7 @@ private:
     bool dirty_ = false;
     LONG frozenEvents_ = 0;
     HACCEL accelerators_ = nullptr;
+    wchar_t accessCharacter_ = 0;
 };
 
 }  // namespace button

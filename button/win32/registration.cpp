@@ -100,6 +100,17 @@ bool RemoveTree(HKEY classes, const std::wstring& key) {
     return status == ERROR_SUCCESS || status == ERROR_FILE_NOT_FOUND;
 }
 
+// Removes a key that registering may have created to hold ours, once nothing is left in it.
+void RemoveIfEmpty(HKEY classes, const std::wstring& key) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(classes, key.c_str(), 0, KEY_QUERY_VALUE, &opened) != ERROR_SUCCESS) return;
+    DWORD subkeys = 0, values = 0;
+    const LSTATUS status = RegQueryInfoKeyW(opened, nullptr, nullptr, nullptr, &subkeys, nullptr, nullptr, &values,
+                                            nullptr, nullptr, nullptr, nullptr);
+    RegCloseKey(opened);
+    if (status == ERROR_SUCCESS && subkeys == 0 && values == 0) RegDeleteKeyW(classes, key.c_str());
+}
+
 // Machine-wide where the user may write there, otherwise the user's own classes.
 LSTATUS OpenClassesForWriting(RegistryKey& classes) {
     const REGSAM access = KEY_READ | KEY_WRITE | DELETE;
@@ -130,7 +141,10 @@ HRESULT UnregisterServerIn(HKEY classes) {
     removed = RemoveTree(classes, InterfaceKey(IID__cButton)) && removed;
     removed = RemoveTree(classes, InterfaceKey(DIID___cButton)) && removed;
     removed = RemoveTree(classes, TypeLibVersionKey()) && removed;
-    RegDeleteKeyW(classes, TypeLibKey().c_str());  // only when no other version is left in it
+    for (const std::wstring& holder : {TypeLibKey(), std::wstring(L"TypeLib"), std::wstring(L"Interface"),
+                                       std::wstring(L"CLSID")}) {
+        RemoveIfEmpty(classes, holder);
+    }
     return removed ? S_OK : SELFREG_E_CLASS;
 }
 

@@ -1,0 +1,115 @@
+#pragma once
+// What the Windows tests of the button share: the apartment, the library next to the test,
+// a Click counter, a property bag and a picture of one colour.
+
+#include <windows.h>
+
+#include <ocidl.h>
+#include <olectl.h>
+
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "Vantor1_h.h"
+#include "button/win32/com_ptr.h"
+#include "button/win32/private_activation.h"
+#include "button/win32/variant_values.h"
+
+namespace testing_support {
+
+struct Apartment {
+    Apartment() { OleInitialize(nullptr); }
+    ~Apartment() { OleUninitialize(); }
+};
+
+inline std::wstring ExeFolder() {
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring folder(path);
+    return folder.substr(0, folder.find_last_of(L'\\') + 1);
+}
+
+// A new button from the library beside the test, without the registration.
+template <class T>
+button::ComPtr<T> CreateButton() {
+    button::ComPtr<T> created;
+    button::CreateButtonFromFolder(ExeFolder(), __uuidof(T), reinterpret_cast<void**>(created.put()));
+    return created;
+}
+
+// Lives on the test's stack, where reference counts are not needed; answers for IUnknown
+// and the given interfaces.
+template <class Interface, const IID* Iid, const IID* AlsoIid = Iid>
+class StackObject : public Interface {
+public:
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        const bool known = IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, *Iid) || IsEqualIID(riid, *AlsoIid);
+        *object = known ? this : nullptr;
+        return known ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+};
+
+class ClickSink final : public StackObject<IDispatch, &IID_IDispatch, &DIID___cButton> {
+public:
+    int clicks = 0;
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
+        if (id == 1) ++clicks;
+        return S_OK;
+    }
+
+    void ConnectTo(IUnknown* button) {
+        button::ComPtr<IConnectionPointContainer> points(
+            button::ComPtr<IUnknown>(button).query<IConnectionPointContainer>());
+        button::ComPtr<IConnectionPoint> point;
+        points->FindConnectionPoint(DIID___cButton, point.put());
+        DWORD cookie = 0;
+        point->Advise(this, &cookie);
+    }
+};
+
+// Names are found whatever their case, as in the program's stored layouts.
+class MemoryBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
+public:
+    std::vector<std::pair<std::wstring, std::unique_ptr<button::Variant>>> values;
+
+    const VARIANT* Find(const wchar_t* name) const {
+        for (const auto& [key, value] : values) {
+            if (_wcsicmp(key.c_str(), name) == 0) return value.get();
+        }
+        return nullptr;
+    }
+    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+        const VARIANT* stored = Find(name);
+        return stored ? VariantCopy(value, const_cast<VARIANT*>(stored)) : E_INVALIDARG;
+    }
+    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
+        values.emplace_back(name, std::make_unique<button::Variant>());
+        return VariantCopy(values.back().second.get(), value);
+    }
+};
+
+// A 16 x 16 picture object of one colour.
+inline button::ComPtr<IPictureDisp> SolidPicture(COLORREF color) {
+    const std::vector<DWORD> bits(16 * 16, RGB(GetBValue(color), GetGValue(color), GetRValue(color)));
+    PICTDESC description = {};
+    description.cbSizeofstruct = sizeof(description);
+    description.picType = PICTYPE_BITMAP;
+    description.bmp.hbitmap = CreateBitmap(16, 16, 1, 32, bits.data());
+    button::ComPtr<IPictureDisp> picture;
+    OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(picture.put()));
+    return picture;
+}
+
+}  // namespace testing_support

@@ -1,0 +1,204 @@
+// A container written for the test, in the manner of a conformance test: it makes the calls
+// a container makes, in their usual order, and records what the button asks of it. The
+// button must cope with a container that offers only the two sites it cannot do without.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "com_doubles.h"
+
+using button::ComPtr;
+using namespace testing_support;
+
+namespace {
+
+class RecordingContainer final : public IOleClientSite,
+                                 public IOleInPlaceSite,
+                                 public IOleControlSite,
+                                 public IDispatch {
+public:
+    std::vector<std::string> calls;
+
+    RecordingContainer(HWND window, bool complete) : window_(window), complete_(complete) {}
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        *object = nullptr;
+        if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
+            *object = static_cast<IOleClientSite*>(this);
+            return S_OK;
+        }
+        if (IsEqualIID(riid, IID_IOleInPlaceSite)) {
+            calls.push_back("QI IOleInPlaceSite");
+            *object = static_cast<IOleInPlaceSite*>(this);
+        } else if (IsEqualIID(riid, IID_IOleControlSite)) {
+            calls.push_back("QI IOleControlSite");
+            if (complete_) *object = static_cast<IOleControlSite*>(this);
+        } else if (IsEqualIID(riid, IID_IDispatch)) {
+            calls.push_back("QI ambient properties");
+            if (complete_) *object = static_cast<IDispatch*>(this);
+        } else {
+            wchar_t text[40];
+            StringFromGUID2(riid, text, 40);
+            calls.push_back("QI " + std::string(text, text + wcslen(text)));
+        }
+        return *object ? S_OK : E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return 2; }
+    ULONG STDMETHODCALLTYPE Release() override { return 1; }
+
+    // IOleClientSite
+    HRESULT STDMETHODCALLTYPE SaveObject() override { return Record("SaveObject"); }
+    HRESULT STDMETHODCALLTYPE GetMoniker(DWORD, DWORD, IMoniker**) override { return Record("GetMoniker", E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE GetContainer(IOleContainer**) override { return Record("GetContainer", E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE ShowObject() override { return Record("ShowObject"); }
+    HRESULT STDMETHODCALLTYPE OnShowWindow(BOOL) override { return Record("OnShowWindow"); }
+    HRESULT STDMETHODCALLTYPE RequestNewObjectLayout() override { return Record("RequestNewObjectLayout", E_NOTIMPL); }
+
+    // IOleInPlaceSite
+    HRESULT STDMETHODCALLTYPE GetWindow(HWND* window) override {
+        *window = window_;
+        return Record("GetWindow");
+    }
+    HRESULT STDMETHODCALLTYPE ContextSensitiveHelp(BOOL) override { return Record("ContextSensitiveHelp", E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE CanInPlaceActivate() override { return Record("CanInPlaceActivate"); }
+    HRESULT STDMETHODCALLTYPE OnInPlaceActivate() override { return Record("OnInPlaceActivate"); }
+    HRESULT STDMETHODCALLTYPE OnUIActivate() override { return Record("OnUIActivate"); }
+    HRESULT STDMETHODCALLTYPE GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, RECT* position,
+                                               RECT* clip, OLEINPLACEFRAMEINFO*) override {
+        *frame = nullptr;
+        *document = nullptr;
+        *position = *clip = {10, 10, 149, 61};
+        return Record("GetWindowContext");
+    }
+    HRESULT STDMETHODCALLTYPE Scroll(SIZE) override { return Record("Scroll", E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE OnUIDeactivate(BOOL) override { return Record("OnUIDeactivate"); }
+    HRESULT STDMETHODCALLTYPE OnInPlaceDeactivate() override { return Record("OnInPlaceDeactivate"); }
+    HRESULT STDMETHODCALLTYPE DiscardUndoState() override { return Record("DiscardUndoState"); }
+    HRESULT STDMETHODCALLTYPE DeactivateAndUndo() override { return Record("DeactivateAndUndo"); }
+    HRESULT STDMETHODCALLTYPE OnPosRectChange(LPCRECT) override { return Record("OnPosRectChange"); }
+
+    // IOleControlSite
+    HRESULT STDMETHODCALLTYPE OnControlInfoChanged() override { return Record("OnControlInfoChanged"); }
+    HRESULT STDMETHODCALLTYPE LockInPlaceActive(BOOL) override { return Record("LockInPlaceActive"); }
+    HRESULT STDMETHODCALLTYPE GetExtendedControl(IDispatch**) override { return Record("GetExtendedControl", E_NOTIMPL); }
+    HRESULT STDMETHODCALLTYPE TransformCoords(POINTL*, POINTF*, DWORD) override { return Record("TransformCoords"); }
+    HRESULT STDMETHODCALLTYPE TranslateAccelerator(MSG*, DWORD) override { return Record("TranslateAccelerator", S_FALSE); }
+    HRESULT STDMETHODCALLTYPE OnFocus(BOOL gained) override { return Record(gained ? "OnFocus(1)" : "OnFocus(0)"); }
+    HRESULT STDMETHODCALLTYPE ShowPropertyFrame() override { return Record("ShowPropertyFrame", E_NOTIMPL); }
+
+    // IDispatch: the ambient properties
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+        *count = 0;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+        return Record("ambient " + std::to_string(id), DISP_E_MEMBERNOTFOUND);
+    }
+
+private:
+    HRESULT Record(std::string call, HRESULT result = S_OK) {
+        calls.push_back(std::move(call));
+        return result;
+    }
+
+    HWND window_;
+    bool complete_;
+};
+
+class ContainerTest : public ::testing::Test {
+protected:
+    Apartment apartment;
+    HWND parent = CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                  nullptr, nullptr, nullptr, nullptr);
+    ComPtr<IOleObject> button = CreateButton<IOleObject>();
+    ClickSink sink;
+
+    void TearDown() override { DestroyWindow(parent); }
+
+    HWND Activate(RecordingContainer& container) {
+        button->SetClientSite(&container);
+        button.query<IPersistStreamInit>()->InitNew();
+        SIZEL extent = {3678, 1349};
+        button->SetExtent(DVASPECT_CONTENT, &extent);
+        RECT position = {10, 10, 149, 61};
+        EXPECT_EQ(button->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &container, 0, parent, &position), S_OK);
+        HWND window = nullptr;
+        button.query<IOleInPlaceObject>()->GetWindow(&window);
+        sink.ConnectTo(button.get());
+        return window;
+    }
+
+    void Close() {
+        button->Close(OLECLOSE_NOSAVE);
+        button->SetClientSite(nullptr);
+    }
+
+    void SetCaption(const wchar_t* caption) {
+        BSTR text = SysAllocString(caption);
+        button.query<_cButton>()->put_ButtonCaption(text);
+        SysFreeString(text);
+    }
+};
+
+TEST_F(ContainerTest, CompleteContainerSeesTheCallsOfEachStep) {
+    RecordingContainer container(parent, true);
+    HWND window = Activate(container);
+    ASSERT_TRUE(IsWindow(window));
+    EXPECT_EQ(GetParent(window), parent);
+    EXPECT_EQ(container.calls, (std::vector<std::string>{"QI IOleInPlaceSite", "CanInPlaceActivate",
+                                                         "OnInPlaceActivate", "GetWindow", "GetWindowContext",
+                                                         "ShowObject"}));
+    container.calls.clear();
+    SetFocus(window);
+    SetCaption(L"&Ok");
+    EXPECT_EQ(container.calls, (std::vector<std::string>{"OnUIActivate", "QI IOleControlSite", "OnFocus(1)",
+                                                         "QI IOleControlSite", "OnControlInfoChanged"}));
+    CONTROLINFO info = {};
+    info.cb = sizeof(info);
+    ASSERT_EQ(button.query<IOleControl>()->GetControlInfo(&info), S_OK);
+    EXPECT_EQ(info.cAccel, 1) << "Alt+O";
+    EXPECT_TRUE(info.dwFlags & CTRLINFO_EATS_RETURN);
+
+    container.calls.clear();
+    Close();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(container.calls, (std::vector<std::string>{"OnUIDeactivate", "QI IOleControlSite", "OnFocus(0)",
+                                                         "OnInPlaceDeactivate"}));
+}
+
+TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
+    RecordingContainer container(parent, false);
+    HWND window = Activate(container);
+    ASSERT_TRUE(IsWindow(window));
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(500, 40));  // released outside: no click
+    SendMessageW(window, WM_CHAR, 13, 0);
+    SendMessageW(window, WM_CHAR, L' ', 0);
+    button.query<IOleControl>()->OnMnemonic(nullptr);
+    EXPECT_EQ(sink.clicks, 3);
+
+    button.query<IOleControl>()->FreezeEvents(TRUE);
+    SendMessageW(window, WM_CHAR, 13, 0);
+    button.query<IOleControl>()->FreezeEvents(FALSE);
+    button.query<_cButton>()->put_ButtonEnabled(VARIANT_FALSE);
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_CHAR, 13, 0);
+    button.query<IOleControl>()->OnMnemonic(nullptr);
+    EXPECT_EQ(sink.clicks, 3) << "frozen events and a disabled button raise nothing";
+
+    Close();
+    for (const std::string& call : container.calls) {
+        EXPECT_TRUE(call.rfind("QI ", 0) != 0 || call == "QI IOleInPlaceSite" || call == "QI IOleControlSite")
+            << "asked for " << call;
+        EXPECT_TRUE(call.find("OnFocus") == std::string::npos && call.find("ControlInfo") == std::string::npos)
+            << call << " on an interface the container does not offer";
+    }
+}
+
+}  // namespace

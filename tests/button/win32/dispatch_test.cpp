@@ -1,0 +1,207 @@
+// The button as hosts program it: every property by its dispatch id and through the dual
+// interface, change notifications, and persistence in a property bag and a stream.
+
+#include <gtest/gtest.h>
+
+#include "com_doubles.h"
+
+using button::ComPtr;
+using button::Variant;
+using namespace testing_support;
+
+namespace {
+
+class PropertySink final : public StackObject<IPropertyNotifySink, &IID_IPropertyNotifySink> {
+public:
+    std::vector<DISPID> changed;
+    HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override {
+        changed.push_back(id);
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
+};
+
+// Plain VARIANTs for the calls below, which clear them.
+VARIANT Of(VARTYPE type, LONGLONG number) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = type;
+    v.llVal = number;
+    return v;
+}
+VARIANT Text(const wchar_t* text) {
+    VARIANT v = Of(VT_BSTR, 0);
+    v.bstrVal = SysAllocString(text);
+    return v;
+}
+VARIANT Object(IDispatch* object) {
+    VARIANT v = Of(VT_DISPATCH, 0);
+    v.pdispVal = ComPtr<IDispatch>(object).detach();
+    return v;
+}
+
+HRESULT Put(IDispatch* target, DISPID id, VARIANT& value, EXCEPINFO* error = nullptr) {
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS params = {&value, &named, 1, 1};
+    const WORD kind = value.vt == VT_DISPATCH ? DISPATCH_PROPERTYPUTREF : DISPATCH_PROPERTYPUT;
+    return target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, kind, &params, nullptr, error, nullptr);
+}
+
+std::wstring Get(IDispatch* target, DISPID id) {
+    DISPPARAMS none = {};
+    Variant result, text;
+    EXPECT_EQ(target->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result, nullptr,
+                             nullptr), S_OK);
+    if (result.vt == VT_DISPATCH) return result.pdispVal ? L"object" : L"nothing";
+    VariantChangeType(&text, &result, VARIANT_ALPHABOOL, VT_BSTR);
+    return text.bstrVal;
+}
+
+class DispatchTest : public ::testing::Test {
+protected:
+    Apartment apartment;
+    ComPtr<IDispatch> button = CreateButton<IDispatch>();
+};
+
+TEST_F(DispatchTest, EveryPropertyByItsDispatchIdAndEachChangeIsNotified) {
+    ASSERT_TRUE(button);
+    PropertySink sink;
+    ComPtr<IConnectionPoint> point;
+    button.query<IConnectionPointContainer>()->FindConnectionPoint(IID_IPropertyNotifySink, point.put());
+    DWORD cookie = 0;
+    ASSERT_EQ(point->Advise(&sink, &cookie), S_OK);
+    ComPtr<IDispatch> font;
+    OleCreateFontIndirect(nullptr, IID_IDispatch, reinterpret_cast<void**>(font.put()));
+
+    const struct {
+        DISPID id;
+        VARIANT value;
+        const wchar_t* expected;
+    } properties[] = {
+        {0x68030000, Of(VT_UI4, 0xFF), L"255"},
+        {0x68030001, Object(font.get()), L"object"},
+        {0x68030002, Of(VT_BOOL, VARIANT_FALSE), L"False"},
+        {0x68030003, Object(SolidPicture(RGB(0, 255, 0)).get()), L"object"},
+        {0x68030004, Text(L"&Öffnen"), L"&Öffnen"},
+        {0x68030005, Of(VT_I4, 2), L"2"},
+        {0x68030006, Of(VT_UI4, 0x8000000F), L"2147483663"},
+        {0x68030007, Of(VT_I4, 1), L"1"},
+        {0x68030008, Of(VT_BOOL, VARIANT_FALSE), L"False"},
+    };
+    std::vector<DISPID> ids;
+    for (auto property : properties) {
+        EXPECT_EQ(Put(button.get(), property.id, property.value), S_OK) << std::hex << property.id;
+        EXPECT_EQ(Get(button.get(), property.id), property.expected) << std::hex << property.id;
+        VariantClear(&property.value);
+        ids.push_back(property.id);
+    }
+    EXPECT_EQ(sink.changed, ids);
+    point->Unadvise(cookie);
+
+    wchar_t name[] = L"ButtonPictureAlign";
+    LPOLESTR names[] = {name};
+    DISPID id = 0;
+    EXPECT_EQ(button->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK);
+    EXPECT_EQ(id, 0x68030007);
+}
+
+TEST_F(DispatchTest, RefusedValuesAndUnknownMembersAreErrors) {
+    VARIANT v = Of(VT_I4, 6);
+    EXCEPINFO error = {};
+    EXPECT_EQ(Put(button.get(), 0x68030005, v, &error), DISP_E_EXCEPTION);
+    EXPECT_EQ(error.scode, static_cast<SCODE>(0x800A017C)) << "invalid property value";
+    EXPECT_EQ(Get(button.get(), 0x68030005), L"6") << "the value is kept although the shape refused it";
+    DISPPARAMS none = {};
+    EXPECT_EQ(button->Invoke(0x68030009, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &v, nullptr,
+                             nullptr), DISP_E_MEMBERNOTFOUND);
+}
+
+void Write(MemoryBag& bag, const wchar_t* name, VARIANT value) {
+    bag.Write(name, &value);
+    VariantClear(&value);
+}
+
+TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
+    MemoryBag fresh;
+    ASSERT_EQ(button.query<IPersistPropertyBag>()->Save(&fresh, TRUE, FALSE), S_OK);
+    std::vector<std::wstring> names;
+    for (const auto& entry : fresh.values) names.push_back(entry.first);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"_ExtentX", L"_ExtentY", L"ButtonForm", L"ButtonBackColor",
+                                                L"ButtonFont"}));
+
+    MemoryBag layout;  // as the program's stored windows hold it
+    Write(layout, L"_extentx", Of(VT_I4, 3678));
+    Write(layout, L"_extenty", Of(VT_I4, 1349));
+    Write(layout, L"buttoncaption", Text(L"&Übernehmen"));
+    Write(layout, L"buttonbackcolor", Of(VT_I4, -2147483633));
+    ComPtr<IDispatch> restored = CreateButton<IDispatch>();
+    ASSERT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), S_OK);
+    EXPECT_EQ(Get(restored.get(), 0x68030004), L"&Übernehmen");
+    EXPECT_EQ(Get(restored.get(), 0x68030006), L"2147483663");
+    EXPECT_EQ(Get(restored.get(), 0x68030005), L"0") << "missing values take their defaults";
+    EXPECT_EQ(restored.query<IPersistStreamInit>()->IsDirty(), S_FALSE);
+
+    MemoryBag again;
+    ASSERT_EQ(restored.query<IPersistPropertyBag>()->Save(&again, TRUE, FALSE), S_OK);
+    EXPECT_FALSE(again.Find(L"ButtonFont")) << "the caption's own font is the default";
+    EXPECT_TRUE(again.Find(L"ButtonCaption"));
+}
+
+TEST_F(DispatchTest, EveryPropertyThroughTheDualInterfaceSurvivesAStream) {
+    ComPtr<_cButton> dual = button.query<_cButton>();
+    ComPtr<IFontDisp> font, readFont;
+    OleCreateFontIndirect(nullptr, IID_IFontDisp, reinterpret_cast<void**>(font.put()));
+    font.query<IFont>()->put_Bold(TRUE);
+    BSTR text = SysAllocString(L"Info");
+    EXPECT_EQ(dual->put_ButtonEnabled(VARIANT_FALSE) | dual->put_ButtonPictureAlign(Rechts) |
+                  dual->put_ButtonBackColor(0x123456) | dual->put_ButtonForm(Oval) | dual->put_ButtonCaption(text) |
+                  dual->putref_ButtonPicture(SolidPicture(RGB(0, 0, 255)).get()) |
+                  dual->put_ButtonPictureStretch(VARIANT_FALSE) | dual->putref_ButtonFont(font.get()) |
+                  dual->put_ButtonFontColor(0xABCDEF),
+              S_OK);
+    SysFreeString(text);
+    ASSERT_EQ(dual->get_ButtonFont(readFont.put()), S_OK);
+    EXPECT_TRUE(button::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
+
+    ComPtr<IStream> stream;
+    ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
+    ASSERT_EQ(button.query<IPersistStreamInit>()->Save(stream.get(), TRUE), S_OK);
+    const LARGE_INTEGER start = {};
+    ULARGE_INTEGER end = {};
+    stream->Seek(start, STREAM_SEEK_CUR, &end);
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    ComPtr<_cButton> copy = CreateButton<_cButton>();
+    ASSERT_EQ(copy.query<IPersistStreamInit>()->Load(stream.get()), S_OK);
+
+    VARIANT_BOOL enabled = VARIANT_TRUE, stretch = VARIANT_TRUE;
+    BtnAlign align = Links;
+    BtnForms form = Rechteck;
+    OLE_COLOR back = 0, fore = 0;
+    ComPtr<IPictureDisp> picture;
+    EXPECT_EQ(copy->get_ButtonEnabled(&enabled) | copy->get_ButtonPictureAlign(&align) |
+                  copy->get_ButtonBackColor(&back) | copy->get_ButtonForm(&form) | copy->get_ButtonCaption(&text) |
+                  copy->get_ButtonPicture(picture.put()) | copy->get_ButtonPictureStretch(&stretch) |
+                  copy->get_ButtonFont(readFont.put()) | copy->get_ButtonFontColor(&fore),
+              S_OK);
+    EXPECT_EQ(enabled, VARIANT_FALSE);
+    EXPECT_EQ(align, Rechts);
+    EXPECT_EQ(back, 0x123456u);
+    EXPECT_EQ(form, Oval);
+    EXPECT_STREQ(text, L"Info");
+    SysFreeString(text);
+    EXPECT_EQ(stretch, VARIANT_FALSE);
+    EXPECT_EQ(fore, 0xABCDEFu);
+    BOOL bold = FALSE;
+    readFont.query<IFont>()->get_Bold(&bold);
+    EXPECT_TRUE(bold);
+    OLE_XSIZE_HIMETRIC width = 0;
+    ASSERT_TRUE(picture);
+    picture.query<IPicture>()->get_Width(&width);
+    EXPECT_GT(width, 0);
+
+    stream->SetSize(ULARGE_INTEGER{{static_cast<DWORD>(end.QuadPart / 2), 0}});
+    stream->Seek(start, STREAM_SEEK_SET, nullptr);
+    EXPECT_TRUE(FAILED(CreateButton<IPersistStreamInit>()->Load(stream.get()))) << "a cut stream is refused";
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// The button drawn with GDI, checked at chosen points rather than as whole images, so that
+// the caption's font rendering cannot make the checks flaky. 2085 x 765 twips map onto
+// 139 x 51 pixels; the caption lies between y 15 and 36 from x 56 on, the stretched
+// picture box spans x 8 to 52 and y 3 to 47.
+
+#include <gtest/gtest.h>
+
+#include "button/win32/gdi_toolkit.h"
+#include "button/win32/ole_picture.h"
+#include "button/win32/painter.h"
+#include "com_doubles.h"
+
+using button::ComPtr;
+using namespace testing_support;
+
+namespace {
+
+class Unheard final : public button::ButtonNotifications {
+public:
+    void PropertyChanged(const std::wstring&) override {}
+    void Click() override {}
+};
+
+constexpr COLORREF kYellow = RGB(255, 255, 0);
+constexpr COLORREF kGreen = RGB(0, 255, 0);
+
+class RenderingTest : public ::testing::Test {
+protected:
+    Apartment apartment;
+    button::GdiToolkit toolkit;
+    Unheard host;
+    button::cButton btn{toolkit, host};
+    HDC dc = CreateCompatibleDC(nullptr);
+    DWORD* pixels = nullptr;
+    HBITMAP surface = nullptr;
+
+    void SetUp() override {
+        BITMAPINFO info = {};
+        info.bmiHeader = {sizeof(BITMAPINFOHEADER), 139, -51, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+        surface = CreateDIBSection(dc, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0);
+        SelectObject(dc, surface);
+        btn.SetButtonBackColor(0x00FFFF);
+        btn.Resize(2085, 765);
+        btn.Resize(2085, 765);
+    }
+    void TearDown() override {
+        DeleteDC(dc);
+        DeleteObject(surface);
+    }
+
+    COLORREF At(int x, int y) {
+        const RECT bounds = {0, 0, 139, 51};
+        button::PaintButton(dc, bounds, btn);
+        GdiFlush();
+        const DWORD pixel = pixels[y * 139 + x];
+        return RGB(GetBValue(pixel), GetGValue(pixel), GetRValue(pixel));  // DIBs hold blue lowest
+    }
+};
+
+TEST_F(RenderingTest, OutlinesFillTheirShapeOnly) {
+    const COLORREF grey = RGB(0xE0, 0xE0, 0xE0);
+    for (std::int32_t form = 0; form <= 5; ++form) {
+        btn.SetButtonForm(form);
+        const bool square = form == 1 || form == 3 || form == 5;  // centred, 51 pixels wide
+        EXPECT_EQ(At(1, 1), form == 0 ? kYellow : grey) << "corner of outline " << form;
+        EXPECT_EQ(At(3, 25), square ? grey : kYellow) << "left of outline " << form;
+        EXPECT_EQ(At(100, 45), square ? grey : kYellow) << "right of outline " << form;
+        EXPECT_EQ(At(70, 45), kYellow) << "middle of outline " << form;
+        EXPECT_EQ(At(70, 0), RGB(0, 0, 0)) << "border of outline " << form;
+    }
+}
+
+TEST_F(RenderingTest, EnabledDisabledAndFocusedLooks) {
+    btn.SetButtonBackColor(0x80000005);
+    EXPECT_EQ(At(100, 45), GetSysColor(COLOR_WINDOW)) << "system colours are resolved";
+    EXPECT_EQ(At(100, 0), RGB(0, 0, 0));
+    EXPECT_EQ(At(100, 1), GetSysColor(COLOR_WINDOW)) << "one pixel of border";
+
+    btn.FocusGained();
+    EXPECT_EQ(At(100, 45), RGB(0xC0, 0xC0, 0xFF));
+    EXPECT_EQ(At(100, 0), RGB(0x80, 0x80, 0xFF));
+    EXPECT_EQ(At(100, 1), RGB(0x80, 0x80, 0xFF)) << "two pixels of border";
+
+    btn.SetButtonEnabled(false);
+    EXPECT_EQ(At(100, 45), RGB(0xE0, 0xE0, 0xE0));
+    EXPECT_EQ(At(100, 0), RGB(0xE0, 0xE0, 0xE0)) << "no border";
+}
+
+TEST_F(RenderingTest, PictureOnEitherSideStretchedOrNatural) {
+    btn.SetButtonCaption(L"X");
+    btn.SetButtonPicture(std::make_shared<button::OlePicture>(SolidPicture(kGreen).query<IPicture>()));
+    EXPECT_EQ(At(30, 25), kGreen);
+    EXPECT_EQ(At(115, 25), kYellow);
+
+    btn.SetButtonPictureAlign(button::Rechts);
+    EXPECT_EQ(At(30, 25), kYellow);
+    EXPECT_EQ(At(115, 25), kGreen);
+
+    btn.SetButtonPictureStretch(false);
+    btn.Resize(2085, 765);
+    EXPECT_EQ(At(127, 25), kGreen) << "16 pixels wide at its natural size";
+    EXPECT_EQ(At(115, 25), kYellow);
+}
+
+}  // namespace
+
+namespace {
+
+class ViewChanges final : public StackObject<IAdviseSink, &IID_IAdviseSink> {
+public:
+    int changes = 0;
+    void STDMETHODCALLTYPE OnDataChange(FORMATETC*, STGMEDIUM*) override {}
+    void STDMETHODCALLTYPE OnViewChange(DWORD, LONG) override { ++changes; }
+    void STDMETHODCALLTYPE OnRename(IMoniker*) override {}
+    void STDMETHODCALLTYPE OnSave() override {}
+    void STDMETHODCALLTYPE OnClose() override {}
+};
+
+TEST(RenderingThroughTheViewTest, CaptionFollowsItsOwnFontObjectAfterARestoreWithoutFont) {
+    Apartment apartment;
+    ViewChanges viewChanges;
+    ComPtr<IViewObject> view = CreateButton<IViewObject>();
+    view->SetAdvise(DVASPECT_CONTENT, 0, &viewChanges);
+    MemoryBag empty;
+    ASSERT_EQ(view.query<IPersistPropertyBag>()->Load(&empty, nullptr), S_OK);
+    ComPtr<IFontDisp> font;
+    view.query<_cButton>()->get_ButtonFont(font.put());
+    CY size = {};
+    size.int64 = 200000;  // 20 points
+    viewChanges.changes = 0;
+    font.query<IFont>()->put_Size(size);
+    EXPECT_EQ(viewChanges.changes, 1) << "the host's change to the caption's font is shown at once";
+}
+
+}  // namespace
