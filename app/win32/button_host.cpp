@@ -143,8 +143,6 @@ void ButtonHost::SetVisible(bool visible) {
     ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
 }
 
-bool ButtonHost::IsVisible() const { return IsWindowVisible(window_) != FALSE; }
-
 void ButtonHost::Place(const RECT& position) {
     site_->Place(position);
     RECT clip;

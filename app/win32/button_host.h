@@ -33,7 +33,6 @@ public:
     void SetEnabled(bool enabled);  // ButtonEnabled
     // The host's own visibility: the control's window shows or hides; the control is not told.
     void SetVisible(bool visible);
-    bool IsVisible() const;
     void Place(const RECT& position);
     HWND window() const;
     IDispatch* Dispatch() const { return dispatch_.Get(); }  // the control's _cButton

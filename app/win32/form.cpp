@@ -78,22 +78,22 @@ RECT Form::PixelsOf(const TwipsRect& at) const {
     return {left, top, left + MulDiv(at.width, dpi, kTwipsPerInch), top + MulDiv(at.height, dpi, kTwipsPerInch)};
 }
 
-HFONT Form::FontFor(const FontSpec& spec) {
+HFONT Form::FontFor(const Typeface& face) {
     const UINT dpi = Dpi();
     for (const Font& font : fonts_)
-        if (font.dpi == dpi && font.spec.hundredths == spec.hundredths && font.spec.bold == spec.bold &&
-            std::wcscmp(font.spec.name, spec.name) == 0)
+        if (font.dpi == dpi && font.face.hundredths == face.hundredths && font.face.bold == face.bold &&
+            std::wcscmp(font.face.name, face.name) == 0)
             return font.handle;
-    HFONT handle = CreateFontW(-MulDiv(spec.hundredths, static_cast<int>(dpi), 7200), 0, 0, 0,
-                               spec.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    HFONT handle = CreateFontW(-MulDiv(face.hundredths, static_cast<int>(dpi), 7200), 0, 0, 0,
+                               face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
-                               spec.name);
-    fonts_.push_back({spec, dpi, handle});
+                               face.name);
+    fonts_.push_back({face, dpi, handle});
     return handle;
 }
 
 HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const TwipsRect& at,
-               const FontSpec& font, int id, DWORD exStyle) {
+               const Typeface& font, int id, DWORD exStyle) {
     const RECT pixels = PixelsOf(at);
     HWND control = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, pixels.left, pixels.top,
                                    pixels.right - pixels.left, pixels.bottom - pixels.top, window_,

@@ -19,13 +19,13 @@ struct TwipsRect {
     int left, top, width, height;
 };
 
-struct FontSpec {
+struct Typeface {
     const wchar_t* name;
     int hundredths;  // size in 1/100 point
     bool bold;
 };
 
-inline constexpr FontSpec kStandardFont{L"MS Sans Serif", 825, false};
+inline constexpr Typeface kStandardFont{L"MS Sans Serif", 825, false};
 
 class Form {
 public:
@@ -48,7 +48,7 @@ protected:
     void Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, int clientWidth, int clientHeight);
     // Controls are created in tab order.
     HWND Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const TwipsRect& at,
-             const FontSpec& font = kStandardFont, int id = 0, DWORD exStyle = 0);
+             const Typeface& font = kStandardFont, int id = 0, DWORD exStyle = 0);
     ButtonHost& AddButton(const StoredButton& stored, const TwipsRect& at, std::function<void()> onClick);
     // The text colour of a label or option; a transparent one shows what the window drew beneath it.
     void SetTextColor(HWND control, COLORREF color, bool transparent = false);
@@ -71,13 +71,13 @@ private:
     LRESULT ColorStatic(HDC dc, HWND control);
     void OnActivate(bool active);
     void Relayout();  // at the window's dots per inch, which have changed
-    HFONT FontFor(const FontSpec& font);
+    HFONT FontFor(const Typeface& font);
     UINT Dpi() const;
 
     struct Placed {
         HWND window;
         TwipsRect at;
-        FontSpec font;
+        Typeface font;
     };
     struct Look {
         HWND control;
@@ -85,7 +85,7 @@ private:
         bool transparent;
     };
     struct Font {
-        FontSpec spec;
+        Typeface face;
         UINT dpi;
         HFONT handle;
     };

@@ -15,8 +15,8 @@ constexpr int kWebsiteId = 101, kEMailId = 102;
 constexpr TwipsRect kLogo{120, 120, 480, 480};
 constexpr TwipsRect kFlower{2160, 720, 2340, 2415};
 
-constexpr FontSpec kTitleFont{L"MS Sans Serif", 1350, true};
-constexpr FontSpec kLabelFont{L"MS Sans Serif", 975, false};
+constexpr Typeface kTitleFont{L"MS Sans Serif", 1350, true};
+constexpr Typeface kLabelFont{L"MS Sans Serif", 975, false};
 constexpr COLORREF kBlue = RGB(0, 0, 255);
 constexpr COLORREF kPaleBlue = RGB(128, 128, 255);
 

@@ -23,7 +23,7 @@ constexpr int kFullSizePictureId = 101, kOpenURLId = 102, kURLId = 103;
 constexpr COLORREF kLightBlue = RGB(128, 128, 255);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kRed = RGB(255, 0, 0);
-constexpr FontSpec kButtonFont{L"MS Sans Serif", 975, false};
+constexpr Typeface kButtonFont{L"MS Sans Serif", 975, false};
 
 // The buttons' stored properties; every one shows its small picture unstretched.
 constexpr StoredButton kSettings{L"Einstellungen", kRectangle, kWindowBackground, kBlack, IDI_SETTINGS, false, 975};
