@@ -26,6 +26,13 @@ constexpr wchar_t kPictureItself[] = L"file://";
 constexpr std::int16_t kCloseAfterApply = 1;
 
 std::wstring Read(clsReg& reg, const settings::Setting& setting) { return reg.ReadEntry(setting.name, setting.readDefault); }
+
+// The settings dialog's check box knows three states; any other number is as malformed as
+// a text that is no number, and would make every opening of the dialog fail.
+std::int16_t CheckBoxState(std::optional<std::int16_t> stored) {
+    constexpr std::int16_t kUnchecked = 0, kGreyed = 2;
+    return stored && *stored >= kUnchecked && *stored <= kGreyed ? *stored : kUnchecked;
+}
 }  // namespace
 
 frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program_(program) {
@@ -72,9 +79,7 @@ void frmMain::Form_Load() {
         // A stored setting that does not convert falls back to its default, so that the
         // rest of start-up still runs and closing cannot overwrite settings with blanks.
         frame.at(30);
-        program_.intCloseAfterChange =
-            ToInteger(Read(reg, settings::kCloseAfterChange), separator)
-                .value_or(0);
+        program_.intCloseAfterChange = CheckBoxState(ToInteger(Read(reg, settings::kCloseAfterChange), separator));
         frame.at(40);
         strPicPath = Read(reg, settings::kPicturePath);
         frame.at(50);

@@ -11,7 +11,8 @@ class SettingsView {
 public:
     virtual ~SettingsView() = default;
     virtual void SetText(SettingsControl control, const std::wstring& text) = 0;
-    virtual void SetCheckState(int state) = 0;  // 0 unchecked, 1 checked, 2 greyed
+    // 0 unchecked, 1 checked, 2 greyed; the check box refuses any other state with an error.
+    virtual void SetCheckState(int state) = 0;
     virtual int CheckState() = 0;
     virtual void AddLanguage(const std::wstring& text) = 0;
     virtual int LanguageCount() = 0;

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/program_identity.h"
+#include "platform/win32/program_folder.h"
 
 namespace platform {
 
@@ -15,16 +16,6 @@ std::wstring LocaleText(LCTYPE what, const wchar_t* fallback) {
     wchar_t buffer[8] = {};
     if (GetLocaleInfoW(LOCALE_USER_DEFAULT, what, buffer, 8) == 0) return fallback;
     return buffer;
-}
-
-std::wstring ModulePath() {
-    std::vector<wchar_t> buffer(MAX_PATH);
-    for (;;) {
-        DWORD length = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
-        if (length == 0) return {};
-        if (length < buffer.size()) return std::wstring(buffer.data(), length);
-        buffer.resize(buffer.size() * 2);
-    }
 }
 
 }  // namespace
@@ -53,7 +44,7 @@ LocalTime Win32SystemInfo::Now() {
 }
 
 std::wstring Win32SystemInfo::ProgramName() {
-    std::wstring path = ModulePath();
+    std::wstring path = ProgramPath();
     std::size_t slash = path.find_last_of(L"\\/");
     std::wstring name = slash == std::wstring::npos ? path : path.substr(slash + 1);
     std::size_t dot = name.rfind(L'.');
@@ -61,7 +52,7 @@ std::wstring Win32SystemInfo::ProgramName() {
 }
 
 ProgramVersion Win32SystemInfo::Version() {
-    std::wstring path = ModulePath();
+    std::wstring path = ProgramPath();
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
     std::vector<BYTE> data(size);

@@ -1,5 +1,6 @@
 // The main window from start-up to shutdown, driven as the user would through its view.
 
+#include "app/settings_dialog.h"
 #include "support/program_fixture.h"
 
 using namespace testing_support;
@@ -140,6 +141,19 @@ TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
 
     Unload();
     EXPECT_EQ(Stored(L"ICQLitePath"), kClientFolder) << "closing keeps the stored client folder";
+}
+
+TEST_F(MainWindowTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheSettingsDialogStillLoads) {
+    Store(L"CloseAfterChange", L"5");
+    boxes.answer = platform::MessageResult::No;
+    main.Form_Load();
+    EXPECT_EQ(program.intCloseAfterChange, 0);
+
+    FakeSettingsView dialogView;
+    program.settingsDialog().Attach(&dialogView);
+    program.settingsDialog().Form_Load();
+    EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
+    EXPECT_EQ(dialogView.languages.size(), 2u);
 }
 
 TEST_F(MainWindowTest, PositionOnAMonitorThatIsGoneOpensCentred) {

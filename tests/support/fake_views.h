@@ -75,7 +75,10 @@ public:
     bool closed = false;
 
     void SetText(app::SettingsControl control, const std::wstring& t) override { text[control] = t; }
-    void SetCheckState(int state) override { checkState = state; }
+    void SetCheckState(int state) override {
+        if (state < 0 || state > 2) errors::Raise(errors::RuntimeError::InvalidPropertyValue);
+        checkState = state;
+    }
     int CheckState() override { return checkState; }
     void AddLanguage(const std::wstring& t) override { languages.push_back(t); }
     int LanguageCount() override { return static_cast<int>(languages.size()); }

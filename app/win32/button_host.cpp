@@ -1,0 +1,169 @@
+#include "app/win32/button_host.h"
+
+#include "Vantor1_h.h"
+#include "app/win32/button_site.h"
+#include "app/win32/com_error.h"
+#include "button/win32/private_activation.h"
+#include "platform/win32/program_folder.h"
+
+namespace app::win32 {
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// The dispatch ids that the control's type library fixes.
+constexpr DISPID kButtonCaption = 0x68030004;
+constexpr DISPID kButtonEnabled = 0x68030008;
+
+// Through the registration when the library is registered; otherwise from the library
+// that ships in the program's own folder.
+ComPtr<IOleObject> CreateButton() {
+    ComPtr<IOleObject> object;
+    HRESULT hr = CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
+                                  reinterpret_cast<void**>(object.GetAddressOf()));
+    if (FAILED(hr)) {
+        hr = button::CreateButtonFromFolder(platform::ProgramFolder(), IID_IOleObject,
+                                            reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
+    }
+    if (FAILED(hr)) RaiseCannotCreate(hr);
+    return object;
+}
+
+void Check(HRESULT hr) {
+    if (FAILED(hr)) RaiseAutomationError(hr);
+}
+
+void PutProperty(IDispatch* dispatch, DISPID id, VARIANT& value) {
+    DISPID named = DISPID_PROPERTYPUT;
+    DISPPARAMS parameters = {&value, &named, 1, 1};
+    Check(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr,
+                           nullptr));
+}
+
+int IconPixels(HWND parent) { return MulDiv(16, static_cast<int>(GetDpiForWindow(parent)), 96); }
+
+}  // namespace
+
+ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
+                       const RECT& position, std::function<void()> onClick) {
+    site_.Attach(new ButtonSite(parent, position));
+    sink_.Attach(new ButtonEvents(std::move(onClick)));
+    try {
+        Create(parent, stored, widthTwips, heightTwips, position);
+    } catch (...) {
+        Shutdown();
+        throw;
+    }
+}
+
+void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
+                        const RECT& position) {
+    object_ = CreateButton();
+    Check(object_.As(&dispatch_));
+    Check(object_.As(&control_));
+
+    DWORD status = 0;
+    object_->GetMiscStatus(DVASPECT_CONTENT, &status);
+    IOleClientSite* site = static_cast<IOleClientSite*>(site_.Get());
+    if (status & OLEMISC_SETCLIENTSITEFIRST) Check(object_->SetClientSite(site));
+    ComPtr<IPersistPropertyBag> persistence;
+    Check(object_.As(&persistence));
+    Check(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
+                                         IconPixels(parent)).Get(),
+                            nullptr));
+    if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(site));
+
+    ComPtr<IConnectionPointContainer> points;
+    Check(object_.As(&points));
+    Check(points->FindConnectionPoint(DIID___cButton, &events_));
+    Check(events_->Advise(static_cast<IDispatch*>(sink_.Get()), &cookie_));
+
+    RECT at = position;
+    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &at));
+    Check(object_.As(&inPlace_));
+    Check(inPlace_->GetWindow(&window_));
+}
+
+ButtonHost::~ButtonHost() { Shutdown(); }
+
+void ButtonHost::Shutdown() {
+    sink_->Disconnect();
+    if (events_ && cookie_) events_->Unadvise(cookie_);
+    if (inPlace_) inPlace_->InPlaceDeactivate();
+    if (object_) {
+        object_->Close(OLECLOSE_NOSAVE);
+        object_->SetClientSite(nullptr);
+    }
+    site_->Disconnect();
+}
+
+void ButtonHost::SetCaption(const std::wstring& caption) {
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BSTR;
+    value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
+    if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
+    try {
+        PutProperty(dispatch_.Get(), kButtonCaption, value);
+    } catch (...) {
+        VariantClear(&value);
+        throw;
+    }
+    VariantClear(&value);
+}
+
+std::wstring ButtonHost::Caption() {
+    DISPPARAMS none = {};
+    VARIANT result;
+    VariantInit(&result);
+    Check(dispatch_->Invoke(kButtonCaption, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+                            nullptr, nullptr));
+    std::wstring caption;
+    if (result.vt == VT_BSTR && result.bstrVal) caption.assign(result.bstrVal, SysStringLen(result.bstrVal));
+    VariantClear(&result);
+    return caption;
+}
+
+void ButtonHost::SetEnabled(bool enabled) {
+    VARIANT value;
+    VariantInit(&value);
+    value.vt = VT_BOOL;
+    value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
+    PutProperty(dispatch_.Get(), kButtonEnabled, value);
+}
+
+void ButtonHost::SetVisible(bool visible) {
+    if (!visible && GetFocus() == window_) {
+        // The focus goes on to the next control rather than staying on a hidden one.
+        HWND form = GetAncestor(window_, GA_ROOT);
+        HWND next = GetNextDlgTabItem(form, window_, FALSE);
+        SetFocus(next && next != window_ ? next : form);
+    }
+    ShowWindow(window_, visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void ButtonHost::Place(const RECT& position) {
+    site_->Place(position);
+    RECT clip;
+    GetClientRect(GetParent(window_), &clip);
+    inPlace_->SetObjectRects(&position, &clip);
+}
+
+HWND ButtonHost::window() const { return window_; }
+
+bool ButtonHost::TranslateKey(MSG& message) {
+    if (message.message < WM_KEYFIRST || message.message > WM_KEYLAST) return false;
+    IOleInPlaceActiveObject* active = site_->ActiveObject();
+    if (active && GetFocus() == window_ && active->TranslateAccelerator(&message) == S_OK) return true;
+    if (message.message != WM_SYSKEYDOWN || !IsWindowVisible(window_)) return false;
+    CONTROLINFO info = {};
+    info.cb = sizeof info;
+    if (FAILED(control_->GetControlInfo(&info)) || info.cAccel == 0 || !info.hAccel) return false;
+    WORD command = 0;
+    if (!IsAccelerator(info.hAccel, info.cAccel, &message, &command)) return false;
+    control_->OnMnemonic(&message);
+    return true;
+}
+
+}  // namespace app::win32

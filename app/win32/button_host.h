@@ -1,0 +1,59 @@
+#pragma once
+// One cButton of the control library Vantor1 in one of the program's windows: created by
+// its class identity, restored from the window's stored layout, active in place as a
+// child window, and changed through its dispatch interface.
+
+#include <windows.h>
+
+#include <ocidl.h>
+#include <wrl/client.h>
+
+#include <functional>
+#include <string>
+
+#include "app/win32/stored_button.h"
+
+namespace app::win32 {
+
+class ButtonEvents;
+class ButtonSite;
+
+class ButtonHost {
+public:
+    // position: in pixels of the parent's client area. Raises an error when the control
+    // cannot be created or restored.
+    ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips, const RECT& position,
+               std::function<void()> onClick);
+    ~ButtonHost();
+    ButtonHost(const ButtonHost&) = delete;
+    ButtonHost& operator=(const ButtonHost&) = delete;
+
+    void SetCaption(const std::wstring& caption);  // ButtonCaption
+    std::wstring Caption();
+    void SetEnabled(bool enabled);  // ButtonEnabled
+    // The host's own visibility: the control's window shows or hides; the control is not told.
+    void SetVisible(bool visible);
+    void Place(const RECT& position);
+    HWND window() const;
+    IDispatch* Dispatch() const { return dispatch_.Get(); }  // the control's _cButton
+
+    // Keys before the window's own keyboard handling: what the control takes for itself
+    // while it has the focus, and its access keys from anywhere in the window.
+    bool TranslateKey(MSG& message);
+
+private:
+    void Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips, const RECT& position);
+    void Shutdown();  // lets go of the control, also of one only partly set up
+
+    Microsoft::WRL::ComPtr<IOleObject> object_;
+    Microsoft::WRL::ComPtr<IDispatch> dispatch_;
+    Microsoft::WRL::ComPtr<IOleControl> control_;
+    Microsoft::WRL::ComPtr<IOleInPlaceObject> inPlace_;
+    Microsoft::WRL::ComPtr<IConnectionPoint> events_;
+    Microsoft::WRL::ComPtr<ButtonSite> site_;
+    Microsoft::WRL::ComPtr<ButtonEvents> sink_;
+    DWORD cookie_ = 0;
+    HWND window_ = nullptr;
+};
+
+}  // namespace app::win32

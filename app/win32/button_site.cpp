@@ -1,0 +1,170 @@
+#include "app/win32/button_site.h"
+
+#include "Vantor1_h.h"
+
+namespace app::win32 {
+
+namespace {
+constexpr DISPID kClick = 1;
+}
+
+HRESULT ButtonSite::QueryInterface(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
+        *object = static_cast<IOleClientSite*>(this);
+    } else if (IsEqualIID(riid, IID_IOleWindow) || IsEqualIID(riid, IID_IOleInPlaceSite)) {
+        *object = static_cast<IOleInPlaceSite*>(this);
+    } else if (IsEqualIID(riid, IID_IOleControlSite)) {
+        *object = static_cast<IOleControlSite*>(this);
+    } else if (IsEqualIID(riid, IID_IOleInPlaceUIWindow) || IsEqualIID(riid, IID_IOleInPlaceFrame)) {
+        *object = static_cast<IOleInPlaceFrame*>(this);
+    } else {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    AddRef();
+    return S_OK;
+}
+
+ULONG ButtonSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+ULONG ButtonSite::Release() {
+    const LONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) delete this;
+    return static_cast<ULONG>(refs);
+}
+
+// The layout is kept by the window, not saved through the site.
+HRESULT ButtonSite::SaveObject() { return E_NOTIMPL; }
+
+HRESULT ButtonSite::GetMoniker(DWORD, DWORD, IMoniker** moniker) {
+    if (moniker) *moniker = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ButtonSite::GetContainer(IOleContainer** container) {
+    if (container) *container = nullptr;
+    return E_NOINTERFACE;
+}
+
+HRESULT ButtonSite::ShowObject() { return S_OK; }
+HRESULT ButtonSite::OnShowWindow(BOOL) { return S_OK; }
+HRESULT ButtonSite::RequestNewObjectLayout() { return E_NOTIMPL; }
+
+HRESULT ButtonSite::GetWindow(HWND* window) {
+    if (!window) return E_POINTER;
+    *window = parent_;
+    return S_OK;
+}
+
+HRESULT ButtonSite::ContextSensitiveHelp(BOOL) { return E_NOTIMPL; }
+
+HRESULT ButtonSite::CanInPlaceActivate() { return S_OK; }
+HRESULT ButtonSite::OnInPlaceActivate() { return S_OK; }
+HRESULT ButtonSite::OnUIActivate() { return S_OK; }
+
+HRESULT ButtonSite::GetWindowContext(IOleInPlaceFrame** frame, IOleInPlaceUIWindow** document, LPRECT position,
+                                     LPRECT clip, LPOLEINPLACEFRAMEINFO info) {
+    if (!frame || !document || !position || !clip || !info) return E_POINTER;
+    *frame = static_cast<IOleInPlaceFrame*>(this);
+    AddRef();
+    *document = nullptr;
+    *position = position_;
+    GetClientRect(parent_, clip);
+    info->fMDIApp = FALSE;
+    info->hwndFrame = GetAncestor(parent_, GA_ROOT);
+    info->haccel = nullptr;
+    info->cAccelEntries = 0;
+    return S_OK;
+}
+
+HRESULT ButtonSite::Scroll(SIZE) { return E_NOTIMPL; }
+HRESULT ButtonSite::OnUIDeactivate(BOOL) { return S_OK; }
+
+HRESULT ButtonSite::OnInPlaceDeactivate() {
+    active_.Reset();
+    return S_OK;
+}
+
+HRESULT ButtonSite::DiscardUndoState() { return S_OK; }
+HRESULT ButtonSite::DeactivateAndUndo() { return S_OK; }
+
+// The window's layout decides where its controls lie.
+HRESULT ButtonSite::OnPosRectChange(LPCRECT) { return E_NOTIMPL; }
+
+HRESULT ButtonSite::OnControlInfoChanged() { return S_OK; }
+HRESULT ButtonSite::LockInPlaceActive(BOOL) { return S_OK; }
+
+HRESULT ButtonSite::GetExtendedControl(IDispatch** control) {
+    if (control) *control = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ButtonSite::TransformCoords(POINTL*, POINTF*, DWORD) { return E_NOTIMPL; }
+HRESULT ButtonSite::TranslateAccelerator(MSG*, DWORD) { return S_FALSE; }
+HRESULT ButtonSite::OnFocus(BOOL) { return S_OK; }
+HRESULT ButtonSite::ShowPropertyFrame() { return E_NOTIMPL; }
+
+HRESULT ButtonSite::GetBorder(LPRECT) { return INPLACE_E_NOTOOLSPACE; }
+HRESULT ButtonSite::RequestBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
+HRESULT ButtonSite::SetBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
+
+HRESULT ButtonSite::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
+    active_ = object;
+    return S_OK;
+}
+
+HRESULT ButtonSite::InsertMenus(HMENU, LPOLEMENUGROUPWIDTHS) { return E_NOTIMPL; }
+HRESULT ButtonSite::SetMenu(HMENU, HOLEMENU, HWND) { return S_OK; }
+HRESULT ButtonSite::RemoveMenus(HMENU) { return E_NOTIMPL; }
+HRESULT ButtonSite::SetStatusText(LPCOLESTR) { return S_OK; }
+HRESULT ButtonSite::EnableModeless(BOOL) { return S_OK; }
+HRESULT ButtonSite::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
+
+HRESULT ButtonEvents::QueryInterface(REFIID riid, void** object) {
+    if (!object) return E_POINTER;
+    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) && !IsEqualIID(riid, DIID___cButton)) {
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    *object = static_cast<IDispatch*>(this);
+    AddRef();
+    return S_OK;
+}
+
+ULONG ButtonEvents::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
+
+ULONG ButtonEvents::Release() {
+    const LONG refs = InterlockedDecrement(&refs_);
+    if (refs == 0) delete this;
+    return static_cast<ULONG>(refs);
+}
+
+HRESULT ButtonEvents::GetTypeInfoCount(UINT* count) {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT ButtonEvents::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info) *info = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ButtonEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
+
+HRESULT ButtonEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
+    if (id != kClick || !onClick_) return S_OK;  // the other events are not the window's concern
+    // The handler may close the window, which disconnects this sink while it runs.
+    const std::function<void()> handler = onClick_;
+    AddRef();
+    try {
+        handler();
+    } catch (...) {
+        // The window's handlers end their own failures; nothing may cross into the control.
+    }
+    Release();
+    return S_OK;
+}
+
+}  // namespace app::win32

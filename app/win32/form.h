@@ -1,0 +1,106 @@
+#pragma once
+// What the program's windows have in common: a white window whose controls are laid out in
+// twips and placed in pixels at the window's dots per inch, the keyboard handling of a
+// dialog (Tab, Enter, Escape, access keys, the hosted buttons' keys included), and modal
+// showing over an owner.
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/win32/button_host.h"
+#include "app/win32/stored_button.h"
+
+namespace app::win32 {
+
+struct TwipsRect {
+    int left, top, width, height;
+};
+
+struct Typeface {
+    const wchar_t* name;
+    int hundredths;  // size in 1/100 point
+    bool bold;
+};
+
+inline constexpr Typeface kStandardFont{L"MS Sans Serif", 825, false};
+
+class Form {
+public:
+    virtual ~Form();
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+
+    HWND window() const { return window_; }
+
+    // Gives a key message to the form it is meant for, its hosted buttons first; true when
+    // the message has been dealt with.
+    static bool PreTranslate(MSG& message);
+    // One message of a message loop: the forms' keyboard handling, else the window's own.
+    static void Process(MSG& message);
+
+protected:
+    explicit Form(HINSTANCE instance) : instance_(instance) {}
+
+    // Creates the window, hidden, with a client area of this size in twips.
+    void Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, int clientWidth, int clientHeight);
+    // Controls are created in tab order.
+    HWND Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const TwipsRect& at,
+             const Typeface& font = kStandardFont, int id = 0, DWORD exStyle = 0);
+    ButtonHost& AddButton(const StoredButton& stored, const TwipsRect& at, std::function<void()> onClick);
+    // The text colour of a label or option; a transparent one shows what the window drew beneath it.
+    void SetTextColor(HWND control, COLORREF color, bool transparent = false);
+    RECT PixelsOf(const TwipsRect& at) const;
+
+    // Shows the window modally over its owner until EndModal or until it is closed.
+    void ShowModal(HWND owner);
+    void EndModal();
+
+    virtual void OnCommand(int id, int code, HWND control);
+    virtual void OnClose();  // closing a modal form ends it
+    virtual void OnPaint(HDC dc);
+    virtual bool OnSetCursor(HWND over);
+
+    HINSTANCE instance_;
+
+private:
+    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT ColorStatic(HDC dc, HWND control);
+    void OnActivate(bool active);
+    void Relayout();  // at the window's dots per inch, which have changed
+    HFONT FontFor(const Typeface& font);
+    UINT Dpi() const;
+
+    struct Placed {
+        HWND window;
+        TwipsRect at;
+        Typeface font;
+    };
+    struct Look {
+        HWND control;
+        COLORREF color;
+        bool transparent;
+    };
+    struct Font {
+        Typeface face;
+        UINT dpi;
+        HFONT handle;
+    };
+    struct Button {
+        std::unique_ptr<ButtonHost> host;
+        TwipsRect at;
+    };
+
+    HWND window_ = nullptr;
+    std::vector<Placed> controls_;
+    std::vector<Button> buttons_;
+    std::vector<Look> looks_;
+    std::vector<Font> fonts_;
+    HWND lastFocus_ = nullptr;
+    bool ended_ = false;
+};
+
+}  // namespace app::win32

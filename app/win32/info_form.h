@@ -1,0 +1,42 @@
+#pragma once
+// frmInfo as a real dialog: modal, its pictures drawn on the white background, the labels
+// over them, the two links with a hand cursor, and the Ok button of Vantor1.
+
+#include <windows.h>
+
+#include <ocidl.h>
+#include <wrl/client.h>
+
+#include "app/about_dialog.h"
+#include "app/info_view.h"
+#include "app/win32/form.h"
+
+namespace app {
+class Program;
+}
+
+namespace app::win32 {
+
+class InfoForm final : public Form, public InfoView {
+public:
+    InfoForm(HINSTANCE instance, Program& program, HWND owner);
+
+    // Loads the dialog and shows it modally.
+    void Show();
+
+    void SetText(InfoControl control, const std::wstring& text) override;
+    void Close() override;
+
+private:
+    void OnCommand(int id, int code, HWND control) override;
+    void OnPaint(HDC dc) override;
+    bool OnSetCursor(HWND over) override;
+    HWND Label(InfoControl control) const;
+
+    HWND owner_;
+    frmInfo frmInfo_;
+    Microsoft::WRL::ComPtr<IPicture> logo_, flower_;
+    HWND lblVersion_ = nullptr, lblWebsite_ = nullptr, lblEMail_ = nullptr;
+};
+
+}  // namespace app::win32

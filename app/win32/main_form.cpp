@@ -1,0 +1,197 @@
+#include "app/win32/main_form.h"
+
+#include <cmath>
+
+#include "app/program.h"
+#include "app/win32/info_form.h"
+#include "app/win32/picture_box.h"
+#include "app/win32/pictures.h"
+#include "app/win32/resources.h"
+#include "app/win32/settings_form.h"
+
+namespace app::win32 {
+
+namespace {
+
+using C = MainControl;
+
+constexpr wchar_t kTitle[] = L"ICQLite Kalvex 3";
+constexpr int kClientWidth = 4575, kClientHeight = 4935;
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+constexpr int kFullSizePictureId = 101, kOpenURLId = 102, kURLId = 103;
+
+constexpr COLORREF kLightBlue = RGB(128, 128, 255);
+constexpr COLORREF kGrey = RGB(128, 128, 128);
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr Typeface kButtonFont{L"MS Sans Serif", 975, false};
+
+// The buttons' stored properties; every one shows its small picture unstretched.
+constexpr StoredButton kSettings{L"Einstellungen", kRectangle, kWindowBackground, kBlack, IDI_SETTINGS, false, 975};
+constexpr StoredButton kInfo{L"Info", kRectangle, kWindowBackground, kButtonText, IDI_INFO, false, 975};
+constexpr StoredButton kOpen{L"Bild öffnen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_OPEN, false, 975};
+constexpr StoredButton kApply{L"Änderungen übernehmen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_APPLY,
+                              false, 975};
+constexpr StoredButton kRemoveBanner{L"Banner entfernen", kRoundedRectangle, kTooltipBackground, kBlack, IDI_BANNER,
+                                     false, 975};
+
+constexpr TwipsRect kFrame{120, 1800, 4335, 1575};
+
+// The frame's children lie relative to the frame.
+constexpr TwipsRect InFrame(int left, int top, int width, int height) {
+    return {kFrame.left + left, kFrame.top + top, width, height};
+}
+
+// The window's own position and size are measured on the screen, in twips at the
+// system's dots per inch, as the screen's size is.
+constexpr float kTwipsPerInch = 1440;
+float ScreenTwips(LONG pixels) { return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(GetDpiForSystem()); }
+int ScreenPixels(float twips) {
+    return static_cast<int>(std::lround(twips * static_cast<float>(GetDpiForSystem()) / kTwipsPerInch));
+}
+
+}  // namespace
+
+MainForm::MainForm(HINSTANCE instance, Program& program)
+    : Form(instance), program_(program), frmMain_(program, *this) {
+    Create(nullptr, kStyle, 0, kTitle, kClientWidth, kClientHeight);
+    CreateControls();
+    frmMain_.Form_Load();
+    ShowWindow(window(), SW_SHOW);
+}
+
+void MainForm::CreateControls() {
+    RegisterPictureBox(instance_);
+    constexpr DWORD label = WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX;
+    // In tab order.
+    buttons_[C::cbtnOpen] = &AddButton(kOpen, {240, 1080, 2295, 615}, [this] { frmMain_.cbtnOpen_Click(); });
+    buttons_[C::cbtnRemoveBanner] =
+        &AddButton(kRemoveBanner, {240, 360, 2295, 615}, [this] { frmMain_.cbtnRemoveBanner_Click(); });
+    windows_[C::fraPictureClick] =
+        Add(L"Button", L"Beim Klicken auf das Bild...", WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, kFrame);
+    windows_[C::optFullSizePicture] =
+        Add(L"Button", L"Bild in original Größe öffnen", WS_VISIBLE | WS_TABSTOP | WS_GROUP | BS_AUTORADIOBUTTON,
+            InFrame(120, 360, 4095, 255), kStandardFont, kFullSizePictureId);
+    windows_[C::optOpenURL] = Add(L"Button", L"Folgende URL öffnen", WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON,
+                                  InFrame(120, 720, 4095, 255), kStandardFont, kOpenURLId);
+    windows_[C::txtURL] = Add(L"Edit", L"", WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_DISABLED | ES_AUTOHSCROLL,
+                              InFrame(360, 1080, 3855, 285), kStandardFont, kURLId, WS_EX_CLIENTEDGE);
+    buttons_[C::cbtnApply] = &AddButton(kApply, {120, 3480, 4335, 615}, [this] { frmMain_.cbtnApply_Click(); });
+    buttons_[C::cbtnInfo] = &AddButton(kInfo, {120, 4200, 2055, 615}, [this] { frmMain_.cbtnInfo_Click(); });
+    windows_[C::lblPreview] = Add(L"Static", L"Vorschau:", label, {2640, 120, 1815, 255});
+    windows_[C::lblRemovedBanner] = Add(L"Static", L"Banner wurden bereits entfernt", label, {240, 600, 2295, 255});
+    windows_[C::lblNotFound] = Add(L"Static", L"Das Bild wurde gelöscht oder verschoben", label & ~WS_VISIBLE,
+                                   {2640, 480, 1815, 1095});
+    buttons_[C::cbtnSettings] =
+        &AddButton(kSettings, {2400, 4200, 2055, 615}, [this] { frmMain_.cbtnSettings_Click(); });
+    preview_ = Add(kPictureBoxClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS, {2640, 360, 1800, 1350});
+
+    SendMessageW(windows_[C::optFullSizePicture], BM_SETCHECK, BST_CHECKED, 0);
+    SetTextColor(windows_[C::lblPreview], kGrey);
+    SetTextColor(windows_[C::lblRemovedBanner], kLightBlue);
+    SetTextColor(windows_[C::lblNotFound], kRed);
+    // The frame lies beneath the controls it groups.
+    SetWindowPos(windows_[C::fraPictureClick], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+ButtonHost* MainForm::Button(MainControl control) const {
+    const auto found = buttons_.find(control);
+    return found == buttons_.end() ? nullptr : found->second;
+}
+
+HWND MainForm::Control(MainControl control) const {
+    if (ButtonHost* button = Button(control)) return button->window();
+    const auto found = windows_.find(control);
+    return found == windows_.end() ? nullptr : found->second;
+}
+
+void MainForm::SetText(MainControl control, const std::wstring& text) {
+    if (ButtonHost* button = Button(control)) {
+        button->SetCaption(text);
+        return;
+    }
+    SetWindowTextW(Control(control), text.c_str());
+}
+
+std::wstring MainForm::Text(MainControl control) {
+    if (ButtonHost* button = Button(control)) return button->Caption();
+    HWND window = Control(control);
+    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
+    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
+    return text;
+}
+
+void MainForm::SetVisible(MainControl control, bool visible) {
+    if (ButtonHost* button = Button(control)) {
+        button->SetVisible(visible);
+        return;
+    }
+    ShowWindow(Control(control), visible ? SW_SHOWNA : SW_HIDE);
+}
+
+void MainForm::SetEnabled(MainControl control, bool enabled) {
+    if (ButtonHost* button = Button(control)) {
+        button->SetEnabled(enabled);
+        return;
+    }
+    EnableWindow(Control(control), enabled);
+}
+
+bool MainForm::IsSelected(MainControl option) {
+    return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+
+void MainForm::Select(MainControl option) {
+    CheckRadioButton(window(), kFullSizePictureId, kOpenURLId, GetDlgCtrlID(Control(option)));
+}
+
+void MainForm::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).Get()); }
+
+float MainForm::Left() {
+    RECT r;
+    GetWindowRect(window(), &r);
+    return ScreenTwips(r.left);
+}
+
+float MainForm::Top() {
+    RECT r;
+    GetWindowRect(window(), &r);
+    return ScreenTwips(r.top);
+}
+
+float MainForm::Width() {
+    RECT r;
+    GetWindowRect(window(), &r);
+    return ScreenTwips(r.right - r.left);
+}
+
+float MainForm::Height() {
+    RECT r;
+    GetWindowRect(window(), &r);
+    return ScreenTwips(r.bottom - r.top);
+}
+
+void MainForm::Move(float left, float top) {
+    SetWindowPos(window(), nullptr, ScreenPixels(left), ScreenPixels(top), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// The window closes once the running event has ended, as its controls are still in use.
+void MainForm::Close() { PostMessageW(window(), WM_CLOSE, 0, 0); }
+
+void MainForm::ShowSettingsDialog() { SettingsForm(instance_, program_, window()).Show(); }
+
+void MainForm::ShowInfoDialog() { InfoForm(instance_, program_, window()).Show(); }
+
+void MainForm::OnCommand(int id, int code, HWND) {
+    if (code != BN_CLICKED) return;
+    if (id == kFullSizePictureId) frmMain_.optFullSizePicture_Click();
+    if (id == kOpenURLId) frmMain_.optOpenURL_Click();
+}
+
+void MainForm::OnClose() {
+    std::int16_t cancel = 0;
+    frmMain_.Form_Unload(cancel);
+    DestroyWindow(window());
+}
+
+}  // namespace app::win32

@@ -1,0 +1,94 @@
+#include "app/win32/stored_button.h"
+
+#include <olectl.h>
+
+#include <string_view>
+
+#include "app/win32/com_error.h"
+#include "app/win32/layout_bag.h"
+#include "app/win32/pictures.h"
+
+namespace app::win32 {
+
+namespace {
+
+using Microsoft::WRL::ComPtr;
+
+// What the control takes for a value that the layout leaves out.
+constexpr std::int32_t kDefaultForm = 0;
+constexpr std::uint32_t kDefaultBackColor = 0xFFFFFF;
+constexpr wchar_t kDefaultCaption[] = L"cButton";
+constexpr std::uint32_t kDefaultFontColor = 0;
+
+constexpr int kHimetricPerInch = 2540;
+constexpr int kTwipsPerInch = 1440;
+
+VARIANT Number(std::int32_t value) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_I4;
+    v.lVal = value;
+    return v;
+}
+
+VARIANT Object(IDispatch* object) {
+    VARIANT v;
+    VariantInit(&v);
+    v.vt = VT_DISPATCH;
+    v.pdispVal = object;  // the variant takes the reference
+    return v;
+}
+
+ComPtr<IDispatch> CaptionFont(int hundredths) {
+    FONTDESC description = {};
+    description.cbSizeofstruct = sizeof description;
+    description.lpstrName = const_cast<LPOLESTR>(L"MS Sans Serif");
+    description.cySize.int64 = static_cast<LONGLONG>(hundredths) * 100;  // currency: 1/10000 point
+    description.sWeight = FW_NORMAL;
+    description.sCharset = ANSI_CHARSET;
+    ComPtr<IDispatch> font;
+    const HRESULT hr =
+        OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(font.GetAddressOf()));
+    if (FAILED(hr)) RaiseAutomationError(hr);
+    return font;
+}
+
+}  // namespace
+
+ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips, int heightTwips,
+                                  int iconPixels) {
+    ComPtr<LayoutBag> bag;
+    bag.Attach(new LayoutBag);
+    bag->Add(L"_extentx", Number(MulDiv(widthTwips, kHimetricPerInch, kTwipsPerInch)));
+    bag->Add(L"_extenty", Number(MulDiv(heightTwips, kHimetricPerInch, kTwipsPerInch)));
+    if (button.form != kDefaultForm) bag->Add(L"buttonform", Number(button.form));
+    if (button.backColor != kDefaultBackColor)
+        bag->Add(L"buttonbackcolor", Number(static_cast<std::int32_t>(button.backColor)));
+    if (std::wstring_view(button.caption) != kDefaultCaption) {
+        VARIANT caption;
+        VariantInit(&caption);
+        caption.vt = VT_BSTR;
+        caption.bstrVal = SysAllocString(button.caption);
+        bag->Add(L"buttoncaption", caption);
+    }
+    if (button.pictureIcon) {
+        ComPtr<IDispatch> picture;
+        IconPicture(instance, button.pictureIcon, iconPixels).As(&picture);
+        bag->Add(L"buttonpicture", Object(picture.Detach()));
+    }
+    bag->Add(L"buttonfont", Object(CaptionFont(button.fontHundredths).Detach()));
+    if (button.fontColor != kDefaultFontColor)
+        bag->Add(L"buttonfontcolor", Number(static_cast<std::int32_t>(button.fontColor)));
+    if (!button.pictureStretch) {
+        VARIANT stretch;
+        VariantInit(&stretch);
+        stretch.vt = VT_BOOL;
+        stretch.boolVal = VARIANT_FALSE;
+        bag->Add(L"buttonpicturestretch", stretch);
+    }
+    ComPtr<IPropertyBag> result;
+    bag.As(&result);
+    return result;
+}
+
+}  // namespace app::win32

@@ -1,0 +1,50 @@
+#include "platform/win32/screen.h"
+
+#include <windows.h>
+
+#include <cmath>
+
+namespace platform {
+
+namespace {
+
+constexpr float kTwipsPerInch = 1440;
+
+float SystemDpi() { return static_cast<float>(GetDpiForSystem()); }
+
+float Twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerInch / SystemDpi(); }
+
+LONG Pixels(float twips) { return std::lround(twips * SystemDpi() / kTwipsPerInch); }
+
+struct Search {
+    RECT wanted;
+    bool touches = false;
+};
+
+BOOL CALLBACK CheckMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
+    auto* search = reinterpret_cast<Search*>(data);
+    MONITORINFO info = {};
+    info.cbSize = sizeof info;
+    RECT common;
+    if (GetMonitorInfoW(monitor, &info) && IntersectRect(&common, &info.rcWork, &search->wanted)) {
+        search->touches = true;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+}  // namespace
+
+float Win32Screen::WidthTwips() { return Twips(GetSystemMetrics(SM_CXSCREEN)); }
+
+float Win32Screen::HeightTwips() { return Twips(GetSystemMetrics(SM_CYSCREEN)); }
+
+bool Win32Screen::TouchesAnyWorkArea(const TwipsRect& rect) {
+    Search search;
+    search.wanted = {Pixels(rect.left), Pixels(rect.top), Pixels(rect.left + rect.width),
+                     Pixels(rect.top + rect.height)};
+    EnumDisplayMonitors(nullptr, nullptr, CheckMonitor, reinterpret_cast<LPARAM>(&search));
+    return search.touches;
+}
+
+}  // namespace platform

@@ -1,0 +1,15 @@
+#pragma once
+// The screen and the monitors' work areas, measured in twips at the system's dots per inch.
+
+#include "platform/screen.h"
+
+namespace platform {
+
+class Win32Screen final : public Screen {
+public:
+    float WidthTwips() override;
+    float HeightTwips() override;
+    bool TouchesAnyWorkArea(const TwipsRect& rect) override;
+};
+
+}  // namespace platform

@@ -1,0 +1,326 @@
+// Kalvex3 against a prepared client folder and settings in the test's prefix: its real
+// windows driven through window messages, its dialogs answered by a second thread as the
+// user would answer them.
+
+#include <gtest/gtest.h>
+
+#include <windows.h>
+
+#include <atomic>
+#include <thread>
+
+#include "app/program.h"
+#include "app/win32/main_form.h"
+#include "app/win32/picture_box.h"
+#include "errors/err_trace.h"
+#include "platform/win32/code_page.h"
+#include "platform/win32/file_dialog.h"
+#include "platform/win32/file_system.h"
+#include "platform/win32/process_starter.h"
+#include "platform/win32/registry.h"
+#include "platform/win32/screen.h"
+#include "platform/win32/system_info.h"
+#include "platform/win32/user_locale.h"
+#include "support/fake_ui_services.h"
+#include "support/recording_report_window.h"
+#include "support/temp_folder.h"
+#include "support/window_driving.h"
+
+using namespace testing_support;
+using app::win32::Form;
+using app::win32::MainForm;
+using C = app::MainControl;
+
+namespace {
+
+constexpr wchar_t kOwnBranch[] = L"SOFTWARE\\www.kalvex.example";
+constexpr wchar_t kSettingsKey[] = L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings";
+constexpr char kRemovedBanner[] = "<root> <info>Banner removed with Kalvex</info> </root>";
+
+// The smallest GIF: one transparent pixel.
+const std::string kGif(
+    "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00"
+    "\x01\x00\x00\x02\x02" "D\x01\x00;",
+    43);
+
+// A bitmap of 2 x 2 red pixels.
+std::string Bitmap() {
+    BITMAPFILEHEADER file = {};
+    BITMAPINFOHEADER info = {};
+    const std::string rows = std::string("\x00\x00\xff\x00\x00\xff\x00\x00", 8) + std::string("\x00\x00\xff\x00\x00\xff\x00\x00", 8);
+    info.biSize = sizeof info;
+    info.biWidth = 2;
+    info.biHeight = 2;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    file.bfType = 0x4D42;  // "BM"
+    file.bfOffBits = sizeof file + sizeof info;
+    file.bfSize = static_cast<DWORD>(file.bfOffBits + rows.size());
+    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
+           std::string(reinterpret_cast<const char*>(&info), sizeof info) + rows;
+}
+
+// A client as its installer leaves it.
+class Client {
+public:
+    Client() {
+        folder.Put(L"ICQLite.exe", "MZ");
+        CreateDirectoryW(folder.File(L"LiteDataFiles").c_str(), nullptr);
+        folder.Put(L"LiteDataFiles\\climage.html", "<html>old</html>");
+        folder.Put(L"LiteDataFiles\\banners.xml", "<banners/>");
+        folder.Put(L"LiteDataFiles\\clbanner.xml", "<banners/>");
+        folder.Put(L"LiteDataFiles\\climage.gif", kGif);
+    }
+    std::wstring Folder() const { return folder.Path(); }
+    std::wstring Data(const std::wstring& name) const { return folder.File(L"LiteDataFiles\\" + name); }
+    std::string DataBytes(const std::wstring& name) const { return folder.Bytes(L"LiteDataFiles\\" + name); }
+    bool Hidden(const std::wstring& name) const {
+        const DWORD attributes = GetFileAttributesW(Data(name).c_str());
+        return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
+    }
+
+    TempFolder folder;
+};
+
+// The program's own settings, empty at the start and removed at the end.
+class OwnSettings {
+public:
+    OwnSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kOwnBranch); }
+    ~OwnSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kOwnBranch); }
+    OwnSettings(const OwnSettings&) = delete;
+    OwnSettings& operator=(const OwnSettings&) = delete;
+
+    void Put(const wchar_t* name, const std::wstring& value) {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, name, REG_SZ, value.c_str(),
+                        static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+    }
+    std::wstring Stored(const wchar_t* name) const {
+        wchar_t value[1024] = {};
+        DWORD size = sizeof value;
+        if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ, nullptr, value, &size) != ERROR_SUCCESS)
+            return L"<missing>";
+        return value;
+    }
+};
+
+std::string Narrow(const std::wstring& text) {
+    std::string narrow;
+    for (wchar_t c : text) narrow += static_cast<char>(c == L'\\' ? L'/' : c);
+    return narrow;
+}
+
+std::string PageFor(const std::wstring& picture) {
+    const std::string path = "file://" + Narrow(picture);
+    return "<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
+           "<table width=\"100%\" border=\"0\"><tr><a href=\"" + path + "\" target=\"_new\"><img src=\"" + path +
+           "\" width=\"120\" height=\"90\" border=\"0\"></a></tr></table></body></html>";
+}
+
+bool SameFile(const std::wstring& a, const std::wstring& b) {
+    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
+}
+
+void Process(MSG& message) { Form::Process(message); }
+
+class ProgramTest : public ::testing::Test {
+protected:
+    void SetUp() override { OleInitialize(nullptr); }
+    void TearDown() override { OleUninitialize(); }
+};
+
+}  // namespace
+
+TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows) {
+    Client client;
+    client.folder.Put(L"Urlaub.bmp", Bitmap());
+    OwnSettings settings;
+    settings.Put(L"ICQLitePath", client.Folder());
+    settings.Put(L"Language", L"1");
+    // Settings that make no sense fall back to their defaults; start-up goes on.
+    settings.Put(L"CloseAfterChange", L"ja");
+    settings.Put(L"OpenURL", L"vielleicht");
+    settings.Put(L"FormLeft", L"-100000");  // on a monitor that is gone
+    settings.Put(L"FormTop", L"-100000");
+
+    platform::Win32Registry registry;
+    platform::Win32ProcessStarter starter;
+    platform::Win32FileSystem files;
+    platform::Win32AnsiCodePage codePage;
+    RecordingMessageBoxes boxes;
+    platform::Win32FileDialog fileDialog;
+    RecordingShell shell;
+    platform::Win32Screen screen;
+    platform::Win32UserLocale locale;
+    platform::Win32SystemInfo system;
+    RecordingReportWindow reportWindow;
+    errors::ResetErrorState();
+    errors::UseSystemInfo(system);
+    errors::UseReportWindow(reportWindow);
+    errors::UseMessageBoxes(boxes);
+    const app::Services services{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, system};
+    app::Program program(services);
+
+    MainForm form(GetModuleHandleW(nullptr), program);
+    PumpPending(Process);
+    ASSERT_TRUE(IsWindowVisible(form.window()));
+    EXPECT_EQ(TextOf(form.window()), L"ICQLite Kalvex 3");
+    EXPECT_EQ(form.Text(C::cbtnOpen), L"Bild auswählen");
+    EXPECT_EQ(form.Text(C::lblPreview), L"Vorschau");
+    HWND preview = Children(form.window(), app::win32::kPictureBoxClass).at(0);
+    IPicture* clientsPicture = app::win32::PictureOf(preview);
+    EXPECT_NE(clientsPicture, nullptr) << "the client's own climage.gif";
+    EXPECT_FALSE(IsWindowVisible(form.Control(C::lblNotFound)));
+    EXPECT_TRUE(IsWindowVisible(form.Control(C::cbtnRemoveBanner)));
+    EXPECT_EQ(SendMessageW(form.Control(C::optFullSizePicture), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(form.Control(C::txtURL)));
+    EXPECT_EQ(form.Text(C::txtURL), L"www.kalvex.example");
+    RECT at = {};
+    GetWindowRect(form.window(), &at);
+    EXPECT_NEAR(at.left, (GetSystemMetrics(SM_CXSCREEN) - (at.right - at.left)) / 2, 1) << "centred";
+    EXPECT_NEAR(at.top, (GetSystemMetrics(SM_CYSCREEN) - (at.bottom - at.top)) / 2, 1);
+    EXPECT_EQ(reportWindow.text, L"");
+
+    // Apply writes the page for the client's own picture, opening the picture itself.
+    Click(form.Control(C::cbtnApply));
+    ASSERT_TRUE(PumpUntil(Process, [&] { return !boxes.shown.empty(); }));
+    EXPECT_EQ(boxes.shown.back().text, L"Änderungen wurden übernommen");
+    EXPECT_EQ(client.DataBytes(L"climage.html"), PageFor(client.Data(L"climage.gif")));
+    EXPECT_TRUE(client.Hidden(L"climage.html"));
+    EXPECT_EQ(settings.Stored(L"PicturePath"), client.Data(L"climage.gif"));
+    EXPECT_EQ(settings.Stored(L"URL"), L"www.kalvex.example");
+
+    // Remove Banner neutralises both files and hides itself, uncovering the label.
+    Click(form.Control(C::cbtnRemoveBanner));
+    ASSERT_TRUE(PumpUntil(Process, [&] { return !IsWindowVisible(form.Control(C::cbtnRemoveBanner)); }));
+    EXPECT_EQ(client.DataBytes(L"banners.xml"), kRemovedBanner);
+    EXPECT_EQ(client.DataBytes(L"clbanner.xml"), kRemovedBanner);
+    EXPECT_TRUE(client.Hidden(L"banners.xml"));
+    EXPECT_TRUE(client.Hidden(L"clbanner.xml"));
+    EXPECT_TRUE(IsWindowVisible(form.Control(C::lblRemovedBanner)));
+    EXPECT_EQ(boxes.shown.size(), 1u) << "no message";
+
+    // Choose Picture: the user picks a bitmap in the open-file dialog.
+    std::thread pictureUser([&] {
+        HWND dialog = WaitForWindow(L"#32770");
+        if (!dialog) return;
+        const std::wstring name = client.folder.File(L"Urlaub.bmp");
+        SetDlgItemTextW(dialog, 0x47c, name.c_str());
+        SetDlgItemTextW(dialog, 0x480, name.c_str());
+        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
+    });
+    Click(form.Control(C::cbtnOpen));
+    const bool chosen = PumpUntil(Process, [&] { return app::win32::PictureOf(preview) != clientsPicture; });
+    pictureUser.join();
+    ASSERT_TRUE(chosen);
+    EXPECT_TRUE(SameFile(form.logic().picturePath(), client.folder.File(L"Urlaub.bmp"))) << form.logic().picturePath();
+
+    // Settings: English, and close after applying.
+    std::atomic<bool> settingsDone{false};
+    std::wstring settingsTitle, checkBoxText;
+    LRESULT selectedAtLoad = -2;
+    std::thread settingsUser([&] {
+        HWND dialog = WaitForWindow(L"Kalvex3.Form", L"Einstellungen");
+        if (dialog) {
+            settingsTitle = TextOf(dialog);
+            HWND combo = Children(dialog, L"ComboBox").at(0);
+            const std::vector<HWND> buttons = Children(dialog, L"Button");  // check box, Abbrechen, Ok
+            selectedAtLoad = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+            checkBoxText = TextOf(buttons.at(0));
+            SendMessageW(combo, CB_SETCURSEL, 1, 0);
+            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                         reinterpret_cast<LPARAM>(combo));
+            SendMessageW(buttons.at(0), BM_CLICK, 0, 0);
+            SendMessageW(buttons.at(2), BM_CLICK, 0, 0);
+        }
+        settingsDone = true;
+    });
+    Click(form.Control(C::cbtnSettings));
+    const bool settingsClosed =
+        PumpUntil(Process, [&] { return settingsDone && IsWindowEnabled(form.window()); });
+    settingsUser.join();
+    ASSERT_TRUE(settingsClosed);
+    EXPECT_EQ(settingsTitle, L"Einstellungen");
+    EXPECT_EQ(selectedAtLoad, 0) << "Deutsch";
+    EXPECT_EQ(checkBoxText, L"Nach Übernahme der Änderungen den Kalvex schließen");
+    EXPECT_EQ(form.Text(C::cbtnApply), L"Apply Changes");
+    EXPECT_EQ(form.Text(C::cbtnOpen), L"Choose Picture");
+    EXPECT_EQ(form.Text(C::cbtnSettings), L"Settings");
+    EXPECT_EQ(form.Text(C::cbtnInfo), L"Info");
+    EXPECT_EQ(form.Text(C::fraPictureClick), L"On Picture click...");
+    EXPECT_EQ(form.Text(C::optFullSizePicture), L"Show Picture in original size");
+    EXPECT_EQ(form.Text(C::lblRemovedBanner), L"Banner is already removed");
+    EXPECT_EQ(settings.Stored(L"Language"), L"2");
+    EXPECT_EQ(settings.Stored(L"CloseAfterChange"), L"1");
+
+    // Info: the texts, both links, and Ok.
+    std::atomic<bool> infoDone{false};
+    std::vector<std::wstring> infoTexts;
+    std::thread infoUser([&] {
+        if (HWND dialog = WaitForWindow(L"Kalvex3.Form", L"Info")) {
+            for (HWND label : Children(dialog, L"Static")) infoTexts.push_back(TextOf(label));
+            Click(ChildWithText(dialog, L"www.kalvex.example"));
+            Click(ChildWithText(dialog, L"support@kalvex.example"));
+            Click(Children(dialog, L"Vantor1.cButton").at(0));
+        }
+        infoDone = true;
+    });
+    Click(form.Control(C::cbtnInfo));
+    const bool infoClosed =
+        PumpUntil(Process, [&] { return infoDone && IsWindowEnabled(form.window()); });
+    infoUser.join();
+    ASSERT_TRUE(infoClosed);
+    EXPECT_EQ(infoTexts, (std::vector<std::wstring>{L"ICQLite Kalvex 3", L"Version 3.1.8", L"Copyright © Kalvex",
+                                                    L"www.kalvex.example", L"support@kalvex.example"}));
+    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
+
+    // Apply once more: English now, and the window closes, saving the rest.
+    Click(form.Control(C::cbtnApply));
+    ASSERT_TRUE(PumpUntil(Process, [&] { return form.window() == nullptr; }));
+    EXPECT_EQ(boxes.shown.back().text, L"Changes have been applied");
+    EXPECT_TRUE(SameFile(settings.Stored(L"PicturePath"), client.folder.File(L"Urlaub.bmp")));
+    EXPECT_EQ(settings.Stored(L"OpenURL"), L"False");
+    EXPECT_EQ(settings.Stored(L"ICQLitePath"), client.Folder());
+    EXPECT_NE(settings.Stored(L"FormLeft"), L"<missing>");
+    EXPECT_NE(settings.Stored(L"FormTop"), L"<missing>");
+    EXPECT_EQ(reportWindow.text, L"") << "no failure on the way";
+}
+
+TEST_F(ProgramTest, Kalvex3StartsWithItsLibraryBesideItAndClosesSavingItsSettings) {
+    Client client;
+    OwnSettings settings;
+    settings.Put(L"ICQLitePath", client.Folder());
+    settings.Put(L"FormLeft", L"1500");
+    settings.Put(L"FormTop", L"1200");
+
+    std::wstring program = BuildTreePath(KX_KALVEX3_PROGRAM);
+    STARTUPINFOW startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process = {};
+    ASSERT_TRUE(CreateProcessW(program.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                               &process));
+    CloseHandle(process.hThread);
+    HWND window = WaitForWindow(L"Kalvex3.Form", L"ICQLite Kalvex 3", process.dwProcessId);
+    if (window) {
+        RECT at = {};
+        GetWindowRect(window, &at);
+        EXPECT_EQ(at.left, 100) << "1500 twips at 96 dots per inch";
+        EXPECT_EQ(at.top, 80);
+        int visibleButtons = 0;
+        for (HWND button : Children(window, L"Vantor1.cButton")) visibleButtons += IsWindowVisible(button) ? 1 : 0;
+        EXPECT_EQ(visibleButtons, 5);
+        PostMessageW(window, WM_CLOSE, 0, 0);
+    }
+    const DWORD waited = WaitForSingleObject(process.hProcess, 15000);
+    if (waited != WAIT_OBJECT_0) TerminateProcess(process.hProcess, 1);
+    DWORD exitCode = 1;
+    GetExitCodeProcess(process.hProcess, &exitCode);
+    CloseHandle(process.hProcess);
+    ASSERT_NE(window, nullptr) << "the main window did not show";
+    ASSERT_EQ(waited, WAIT_OBJECT_0) << "the program did not end with its window";
+    EXPECT_EQ(exitCode, 0u);
+    EXPECT_EQ(settings.Stored(L"FormLeft"), L"1500");
+    EXPECT_EQ(settings.Stored(L"FormTop"), L"1200");
+    EXPECT_EQ(settings.Stored(L"OpenURL"), L"False");
+    EXPECT_EQ(settings.Stored(L"ICQLitePath"), client.Folder());
+    EXPECT_EQ(settings.Stored(L"Language"), GetUserDefaultLangID() == 0x0407 ? L"1" : L"2");
+}
