@@ -8,7 +8,7 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
 
 kx_program="$PWD/build/windows/app/Kalvex3.exe"
-kx_control_library="$PWD/build/windows/button/Vantor1.dll"
+kx_control_library="$PWD/build/windows/button/win32/Vantor1.dll"
 
 # Builds Kalvex3, the control library when the build defines it, and the targets named.
 kx_build_program() {
