@@ -150,11 +150,4 @@ TEST_F(MainCommandsTest, RemoveBannerNeutralisesBothFilesAndHidesTheButton) {
     EXPECT_TRUE(boxes.shown.empty());
 }
 
-TEST_F(MainCommandsTest, SettingsAndInfoOpenTheirDialogs) {
-    main.cbtnSettings_Click();
-    main.cbtnInfo_Click();
-    EXPECT_EQ(view.settingsShown, 1);
-    EXPECT_EQ(view.infoShown, 1);
-}
-
 }  // namespace

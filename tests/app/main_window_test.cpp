@@ -109,18 +109,6 @@ TEST_F(MainWindowTest, StoredLanguageOrWindowsLanguageDecides) {
     }
 }
 
-TEST_F(MainWindowTest, LanguageSwitchSetsEveryTextButTitleInfoAndNotFound) {
-    InstallClient();
-    locale.languageId = 0x0407;
-    main.Form_Load();
-    EXPECT_EQ(view.text[C::cbtnOpen], L"Bild auswählen");
-    EXPECT_EQ(view.text[C::lblPreview], L"Vorschau");
-    EXPECT_EQ(view.text[C::lblRemovedBanner], L"Banner wurde bereits entfernt");
-    EXPECT_EQ(view.text[C::optFullSizePicture], L"Bild in original Größe anzeigen");
-    EXPECT_EQ(view.text[C::cbtnInfo], L"Info");
-    EXPECT_EQ(view.text[C::lblNotFound], L"Das Bild wurde gelöscht oder verschoben");
-}
-
 TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
     InstallClient();
     Store(L"ICQLitePath", kClientFolder);

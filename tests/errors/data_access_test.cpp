@@ -116,20 +116,4 @@ TEST_F(Fixture, UserBandErrorStillAbortsButWritesNothing) {
     EXPECT_EQ(GetErrorReport(), L"");
 }
 
-TEST(AdoStateText, FlagsInOrder) {
-    EXPECT_EQ(data_access::AdoStateText(0), L"adStateClosed");
-    EXPECT_EQ(data_access::AdoStateText(5), L"adStateOpen + adStateExecuting");
-    EXPECT_EQ(data_access::AdoStateText(10), L" + adStateConnecting + adStateFetching");
-}
-
-TEST(GetConnection, ByTypeAndQuietlyNoneOnFailure) {
-    auto conn = std::make_shared<FakeObject>(L"Connection");
-    auto field = std::make_shared<FakeObject>(L"Field");
-    field->members[L"Connection"] = Value::Object{conn};
-    EXPECT_EQ(data_access::GetConnection(conn), conn);
-    EXPECT_EQ(data_access::GetConnection(field), conn);
-    EXPECT_EQ(data_access::GetConnection(std::make_shared<FakeObject>(L"Command")), nullptr);
-    EXPECT_EQ(data_access::GetConnection(nullptr), nullptr);
-}
-
 }  // namespace

@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <new>
 
 #include "errors/err_trace.h"
@@ -251,14 +250,6 @@ TEST_F(ErrTraceTest, LargeNumbersStillGiveACompleteHeader) {
     EXPECT_NE(window.text.find(L"  Number: 2147483647 = &H7FFFFFFF = vbObjectError + 4294705151 = "
                                L"ERRMAP_APP_FIRST + 4294699953 \r\n  Source: s \r\n"),
               std::wstring::npos);
-}
-
-TEST_F(ErrTraceTest, SecondReportReplacesTheFirstInTheSameWindow) {
-    RaiseFromHandler(1);
-    RaiseFromHandler(2);
-    EXPECT_TRUE(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n"));
-    EXPECT_NE(window.text.find(L"Number: 2 = &H2 "), std::wstring::npos);
-    EXPECT_EQ(std::count(window.calls.begin(), window.calls.end(), "ShowModeless"), 1);
 }
 
 TEST_F(ErrTraceTest, NonErrorExceptionsBecomeRunTimeErrors) {
