@@ -130,7 +130,8 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
         {go, kButtonBackColor, 0xFFFFFF},
         {go, kButtonPictureStretch, -1},
     };
-    for (const auto& r : restored) EXPECT_EQ(Number(r.button, r.id), r.value) << (r.button == go ? "Go " : "Open ") << std::hex << r.id;
+    for (const auto& r : restored)
+        EXPECT_EQ(Number(r.button, r.id), r.value) << (r.button == go ? "Go " : "Open ") << std::hex << r.id;
     Variant none;
     Get(go, kButtonPicture, none);
     EXPECT_TRUE(none.vt == VT_EMPTY || ((none.vt == VT_DISPATCH || none.vt == VT_UNKNOWN) && !none.punkVal));

@@ -15,6 +15,8 @@ using namespace platform;
 
 namespace {
 
+constexpr DWORD kFlagBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
+
 class Win32FileSystemTest : public ::testing::Test {
 protected:
     testing_support::TempFolder folder;
@@ -22,17 +24,17 @@ protected:
     const std::wstring path = folder.File(L"f.txt");
 
     void SetUp() override { folder.Put(L"f.txt", "x"); }
-    DWORD SystemFlags() const {
-        return GetFileAttributesW(path.c_str()) & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
-    }
+    DWORD SystemFlags() const { return GetFileAttributesW(path.c_str()) & kFlagBits; }
 };
 
 TEST_F(Win32FileSystemTest, FlagsAreWrittenAndReadAndHiddenOrSystemFilesAreThereButNotOrdinary) {
     files.SetAttributes(path, kReadOnly | kHidden | kSystem);
-    EXPECT_EQ(SystemFlags(), static_cast<DWORD>(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM));
+    EXPECT_EQ(SystemFlags(), kFlagBits);
     EXPECT_EQ(files.Attributes(path) & 7, kReadOnly | kHidden | kSystem);
-    const std::pair<std::int32_t, DWORD> flags[] = {
-        {kReadOnly, FILE_ATTRIBUTE_READONLY}, {kHidden, FILE_ATTRIBUTE_HIDDEN}, {kSystem, FILE_ATTRIBUTE_SYSTEM}, {kNormal, 0}};
+    const std::pair<std::int32_t, DWORD> flags[] = {{kReadOnly, FILE_ATTRIBUTE_READONLY},
+                                                    {kHidden, FILE_ATTRIBUTE_HIDDEN},
+                                                    {kSystem, FILE_ATTRIBUTE_SYSTEM},
+                                                    {kNormal, 0}};
     for (auto [flag, bits] : flags) {
         files.SetAttributes(path, flag);
         EXPECT_EQ(SystemFlags(), bits) << flag;

@@ -30,7 +30,8 @@ protected:
 
 TEST_F(Win32RegistryStoreTest, ReadsTheClientsFileNameBelowLocalMachine) {
     HKEY key = nullptr;
-    const bool ownedByTest = RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", 0, KEY_READ, &key) != ERROR_SUCCESS;
+    const bool ownedByTest =
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", 0, KEY_READ, &key) != ERROR_SUCCESS;
     if (!ownedByTest) RegCloseKey(key);
     ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite", 0, nullptr, 0, KEY_SET_VALUE,
                               nullptr, &key, nullptr), ERROR_SUCCESS);

@@ -57,6 +57,9 @@ TEST_F(RegisteredTest, AtlContainerCreatesTheButtonFromItsProgIdAndDeliversItsCl
     CLSID clsid = {};
     ASSERT_EQ(CLSIDFromProgID(L"Vantor1.cButton", &clsid), S_OK);
     EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_cButton));
+    ComPtr<IUnknown> created;
+    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__cButton,
+                               reinterpret_cast<void**>(created.put())), S_OK);
     HMODULE atl = LoadLibraryW(L"atl100.dll");
     ASSERT_TRUE(atl);
     auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
