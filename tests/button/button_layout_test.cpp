@@ -20,8 +20,6 @@ protected:
 TEST_F(ButtonLayoutTest, StretchedPictureOnTheLeftSettlesOnTheSecondPass) {
     host.changed.clear();
     btn.Resize(2085, 765);
-    EXPECT_EQ(btn.Ground().Width(), 2085);
-    EXPECT_EQ(btn.Ground().Height(), 765);
     EXPECT_EQ(btn.PictureArea().Width(), 665);
     EXPECT_EQ(btn.PictureArea().Height(), 665);
     EXPECT_EQ(btn.PictureArea().Left(), 120);
@@ -43,7 +41,6 @@ TEST_F(ButtonLayoutTest, PictureAtNaturalSizeIsConvertedFromHimetric) {
     btn.SetButtonPicture(std::make_shared<testing_support::FakePicture>(HimetricSize{847, 847}));
     btn.Resize(2085, 765);
     const float side = 847.0f * 1440.0f / 2540.0f;
-    EXPECT_NEAR(side, 480.19f, 0.005f);
     EXPECT_EQ(btn.PictureArea().Width(), side);
     EXPECT_EQ(btn.PictureArea().Height(), side);
     EXPECT_EQ(btn.PictureArea().Top(), (765.0f - side) / 2);

@@ -1,10 +1,11 @@
-// The button's properties: what a new button holds, what each setter does to the children
-// and tells the host, and how a failing step ends a setter.
+// The button's properties and input: what a new button holds, what each setter does to the
+// children and tells the host, how a failing step ends a setter, and the click and focus rules.
 
 #include <gtest/gtest.h>
 
 #include "button/button.h"
 #include "button/control_error.h"
+#include "button/property_map.h"
 #include "support/button_fakes.h"
 
 using namespace button;
@@ -21,24 +22,18 @@ protected:
     FakeFont& CaptionFont() { return static_cast<FakeFont&>(*btn.Caption().Font()); }
 };
 
-TEST_F(ButtonPropertiesTest, NewButtonHoldsTheInitialValues) {
-    EXPECT_EQ(btn.ButtonCaption(), L"cButton");
-    EXPECT_EQ(btn.ButtonBackColor(), 0x80000005u);
-    EXPECT_EQ(btn.ButtonForm(), 4);
-    EXPECT_EQ(btn.ButtonPictureAlign(), Links);
-    EXPECT_TRUE(btn.ButtonPictureStretch());
-    EXPECT_TRUE(btn.ButtonEnabled());
-    EXPECT_EQ(btn.ButtonFontColor(), 0u);
+TEST_F(ButtonPropertiesTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackColorAndFont) {
+    PropertyMap store;
+    btn.SaveTo(store);
+    std::vector<std::wstring> names;
+    for (const auto& entry : store.entries()) names.push_back(entry.first);
+    EXPECT_EQ(names, (std::vector<std::wstring>{L"ButtonForm", L"ButtonBackColor", L"ButtonFont"}));
+    EXPECT_EQ(ToInteger(*store.Read(L"ButtonForm")), 4);
+    EXPECT_EQ(static_cast<OleColor>(ToInteger(*store.Read(L"ButtonBackColor"))), 0x80000005u);
+    EXPECT_EQ(ToFont(*store.Read(L"ButtonFont")), btn.ButtonFont()) << "the template itself, not the caption's font";
     EXPECT_EQ(btn.ButtonFont()->Size(), 12);
-    EXPECT_EQ(btn.ButtonPicture(), nullptr);
-
-    EXPECT_EQ(btn.Ground().Outline(), kRoundedRectangle);
-    EXPECT_EQ(btn.Ground().FillColor(), 0x80000005u);
-    EXPECT_TRUE(btn.Ground().BorderDrawn());
-    EXPECT_EQ(btn.Caption().ForeColor(), 0u);
     EXPECT_EQ(CaptionFont().name, L"System") << "the template's name replaces the design font's";
     EXPECT_EQ(CaptionFont().size, 12);
-    EXPECT_NE(btn.ButtonFont(), btn.Caption().Font()) << "the template is not the caption's own font";
 }
 
 TEST_F(ButtonPropertiesTest, SettersUpdateTheChildrenAndThenNotify) {
@@ -60,25 +55,6 @@ TEST_F(ButtonPropertiesTest, SettersUpdateTheChildrenAndThenNotify) {
                                                       L"ButtonPictureStretch", L"ButtonPicture"}));
 }
 
-TEST_F(ButtonPropertiesTest, EnabledSwitchesTheLookAndBackColorAlwaysPaints) {
-    btn.SetButtonFontColor(0x123456);
-    btn.SetButtonEnabled(false);
-    EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
-    EXPECT_EQ(btn.Caption().ForeColor(), kGrey);
-    EXPECT_FALSE(btn.Ground().BorderDrawn());
-
-    btn.SetButtonBackColor(0x00FF00);
-    EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u) << "paints at once although disabled";
-    EXPECT_FALSE(btn.ButtonEnabled());
-    btn.SetButtonEnabled(false);
-    EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
-
-    btn.SetButtonEnabled(true);
-    EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u);
-    EXPECT_EQ(btn.Caption().ForeColor(), 0x123456u);
-    EXPECT_TRUE(btn.Ground().BorderDrawn());
-}
-
 TEST_F(ButtonPropertiesTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies) {
     host.changed.clear();
     for (std::int32_t refused : {6, -1, 70000}) {
@@ -93,9 +69,7 @@ TEST_F(ButtonPropertiesTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttri
     auto chosen = std::make_shared<FakeFont>();
     chosen->name = L"Arial";
     chosen->size = 9.75;
-    chosen->bold = true;
-    chosen->italic = true;
-    chosen->underline = true;
+    chosen->bold = chosen->italic = chosen->underline = true;
     chosen->weight = 700;
     CaptionFont().refusing = {L"Size", L"Italic"};
     host.changed.clear();
@@ -112,14 +86,10 @@ TEST_F(ButtonPropertiesTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttri
     chosen->name = L"Courier";
     EXPECT_EQ(CaptionFont().name, L"Arial") << "later changes to the template do not show";
     EXPECT_EQ(btn.ButtonFont(), chosen);
-}
 
-TEST_F(ButtonPropertiesTest, FontSetToNoneUsesANewStandardFont) {
-    btn.SetButtonFont(std::make_shared<FakeFont>());
-    CaptionFont().name = L"Arial";
+    CaptionFont().refusing.clear();
     btn.SetButtonFont(nullptr);
-    ASSERT_NE(btn.ButtonFont(), nullptr);
-    EXPECT_EQ(btn.ButtonFont(), toolkit.created.back());
+    EXPECT_EQ(btn.ButtonFont(), toolkit.created.back()) << "none is a new standard font";
     EXPECT_EQ(CaptionFont().name, L"System");
     EXPECT_EQ(CaptionFont().size, 8);
 }
@@ -140,6 +110,50 @@ TEST_F(ButtonPropertiesTest, NewInstanceDefaultsApplyEveryFieldAgain) {
               (std::vector<std::wstring>{L"ButtonPictureAlign", L"ButtonBackColor", L"ButtonCaption", L"ButtonForm",
                                          L"ButtonPicture", L"ButtonFont", L"ButtonFontColor", L"ButtonEnabled"}));
     EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
+}
+
+TEST_F(ButtonPropertiesTest, EnabledButtonClicksOnClicksAndEnterOnly) {
+    btn.Clicked();
+    btn.KeyPressed(13);
+    btn.KeyPressed(L' ');
+    btn.KeyPressed(L'a');
+    EXPECT_EQ(host.clicks, 2);
+
+    btn.SetButtonEnabled(false);
+    btn.Clicked();
+    btn.KeyPressed(13);
+    EXPECT_EQ(host.clicks, 2);
+}
+
+TEST_F(ButtonPropertiesTest, FocusAndDisabledLooksAndBackColorAlwaysPaints) {
+    btn.SetButtonFontColor(0x123456);
+    btn.FocusGained();
+    EXPECT_EQ(btn.Ground().FillColor(), kLightBlue);
+    EXPECT_EQ(btn.Ground().BorderColor(), kMediumBlue);
+    EXPECT_EQ(btn.Ground().BorderWidth(), 2);
+    btn.SetButtonBackColor(0x00FFFF);
+    EXPECT_EQ(btn.Ground().FillColor(), 0x00FFFFu) << "the new back colour replaces the focus fill";
+
+    btn.SetButtonEnabled(false);
+    EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
+    EXPECT_EQ(btn.Caption().ForeColor(), kGrey);
+    EXPECT_FALSE(btn.Ground().BorderDrawn());
+    btn.FocusLost();
+    EXPECT_EQ(btn.Ground().FillColor(), kLightGrey) << "a disabled button keeps its look";
+    btn.SetButtonBackColor(0x00FF00);
+    EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u) << "paints at once although disabled";
+    btn.SetButtonEnabled(false);
+    EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
+
+    btn.SetButtonEnabled(true);
+    EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u);
+    EXPECT_EQ(btn.Caption().ForeColor(), 0x123456u);
+    EXPECT_TRUE(btn.Ground().BorderDrawn());
+    EXPECT_EQ(btn.Ground().BorderColor(), kMediumBlue) << "the focus border stays until the next enabled focus change";
+    btn.FocusLost();
+    EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u);
+    EXPECT_EQ(btn.Ground().BorderColor(), kBlack);
+    EXPECT_EQ(btn.Ground().BorderWidth(), 1);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
-// The Windows file layer on real files of the Wine file system.
+// The Windows file layer on real files of the Wine file system. Patterns, folders and
+// missing files are checked on this layer too by the portable text file tests run here.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+
+#include <utility>
 
 #include "errors/error.h"
 #include "platform/win32/file_system.h"
@@ -24,17 +27,23 @@ protected:
     DWORD SystemFlags() const { return GetFileAttributesW(path.c_str()) & kFlagBits; }
 };
 
-TEST_F(Win32FileSystemTest, HiddenReadOnlyAndSystemFlagsAreWrittenAndRead) {
+TEST_F(Win32FileSystemTest, FlagsAreWrittenAndReadAndHiddenOrSystemFilesAreThereButNotOrdinary) {
     files.SetAttributes(path, kReadOnly | kHidden | kSystem);
     EXPECT_EQ(SystemFlags(), kFlagBits);
     EXPECT_EQ(files.Attributes(path) & 7, kReadOnly | kHidden | kSystem);
-
-    files.SetAttributes(path, kHidden);
-    EXPECT_EQ(SystemFlags(), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-    EXPECT_EQ(files.Attributes(path) & 7, kHidden);
-
-    files.SetAttributes(path, kNormal);
-    EXPECT_EQ(SystemFlags(), 0u);
+    const std::pair<std::int32_t, DWORD> flags[] = {{kReadOnly, FILE_ATTRIBUTE_READONLY},
+                                                    {kHidden, FILE_ATTRIBUTE_HIDDEN},
+                                                    {kSystem, FILE_ATTRIBUTE_SYSTEM},
+                                                    {kNormal, 0}};
+    for (auto [flag, bits] : flags) {
+        files.SetAttributes(path, flag);
+        EXPECT_EQ(SystemFlags(), bits) << flag;
+        EXPECT_EQ(files.Attributes(path) & 7, flag) << flag;
+        EXPECT_EQ(files.NormalFileExists(path), flag == kReadOnly || flag == kNormal) << flag;
+        EXPECT_TRUE(files.FileExists(path)) << flag;
+    }
+    EXPECT_FALSE(files.FileExists(folder.Path()));
+    EXPECT_FALSE(files.FileExists(folder.File(L"missing.txt")));
 }
 
 TEST_F(Win32FileSystemTest, AReadOnlyFileIsNotDeletedWithoutForce) {
@@ -47,24 +56,9 @@ TEST_F(Win32FileSystemTest, AReadOnlyFileIsNotDeletedWithoutForce) {
         EXPECT_EQ(e.record().lastSystemError, ERROR_ACCESS_DENIED);
     }
     EXPECT_EQ(folder.Bytes(L"f.txt"), "x");
-
     files.SetAttributes(path, kNormal);
     files.Delete(path);
     EXPECT_TRUE(folder.Names().empty());
-}
-
-TEST_F(Win32FileSystemTest, OnlyOrdinaryFilesAtTheLiteralPathCount) {
-    EXPECT_TRUE(files.NormalFileExists(path));
-    EXPECT_FALSE(files.NormalFileExists(folder.File(L"f.tx?")));
-    EXPECT_FALSE(files.NormalFileExists(folder.File(L"*")));
-    EXPECT_FALSE(files.NormalFileExists(folder.Path()));
-    for (std::int32_t flag : {kReadOnly, kHidden, kSystem}) {
-        files.SetAttributes(path, flag);
-        EXPECT_EQ(files.NormalFileExists(path), flag == kReadOnly) << flag;
-        EXPECT_TRUE(files.FileExists(path)) << "hidden and system files are there all the same";
-    }
-    EXPECT_FALSE(files.FileExists(folder.Path()));
-    EXPECT_FALSE(files.FileExists(folder.File(L"missing.txt")));
 }
 
 }  // namespace

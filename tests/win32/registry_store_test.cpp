@@ -26,21 +26,15 @@ protected:
     platform::Win32Registry registry;
     platform::Win32ProcessStarter starter;
     clsReg objReg{registry, starter};
-
-    static bool KeyExists(HKEY root, const std::wstring& path) {
-        HKEY key = nullptr;
-        if (RegOpenKeyExW(root, path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return false;
-        RegCloseKey(key);
-        return true;
-    }
 };
 
 TEST_F(Win32RegistryStoreTest, ReadsTheClientsFileNameBelowLocalMachine) {
-    const wchar_t* clientKey = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
-    const bool ownedByTest = !KeyExists(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis");
     HKEY key = nullptr;
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, clientKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key, nullptr),
-              ERROR_SUCCESS);
+    const bool ownedByTest =
+        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", 0, KEY_READ, &key) != ERROR_SUCCESS;
+    if (!ownedByTest) RegCloseKey(key);
+    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite", 0, nullptr, 0, KEY_SET_VALUE,
+                              nullptr, &key, nullptr), ERROR_SUCCESS);
     // The client writes through the single-byte functions.
     const char fileName[] = "C:\\Program Files\\ICQLite\\ICQLite.exe";
     RegSetValueExA(key, "FileName", 0, REG_SZ, reinterpret_cast<const BYTE*>(fileName), sizeof fileName);

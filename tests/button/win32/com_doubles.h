@@ -1,6 +1,6 @@
 #pragma once
 // What the Windows tests of the button share: the apartment, the library next to the test,
-// a Click counter, a property bag and a picture of one colour.
+// a Click counter, a property bag, VARIANTs and a picture of one colour.
 
 #include <windows.h>
 
@@ -30,6 +30,22 @@ inline std::wstring ExeFolder() {
     std::wstring folder(path);
     return folder.substr(0, folder.find_last_of(L'\\') + 1);
 }
+
+// Vantor1.dll beside the test, loaded while this lives.
+class Library {
+public:
+    Library() : module(LoadLibraryW((ExeFolder() + L"Vantor1.dll").c_str())) {}
+    ~Library() { FreeLibrary(module); }
+    template <class F>
+    F* Export(const char* name) const {
+        return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
+    }
+    HRESULT Call(const char* name) const {
+        auto* entry = Export<HRESULT STDAPICALLTYPE()>(name);
+        return entry ? entry() : E_FAIL;
+    }
+    const HMODULE module;
+};
 
 // A new button from the library beside the test, without the registration.
 template <class T>

@@ -26,21 +26,16 @@ public:
         *object = nullptr;
         if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
             *object = static_cast<IOleClientSite*>(this);
-            return S_OK;
-        }
-        if (IsEqualIID(riid, IID_IOleInPlaceSite)) {
-            calls.push_back("QI IOleInPlaceSite");
-            *object = static_cast<IOleInPlaceSite*>(this);
+        } else if (IsEqualIID(riid, IID_IOleInPlaceSite)) {
+            *object = Asked("IOleInPlaceSite", static_cast<IOleInPlaceSite*>(this));
         } else if (IsEqualIID(riid, IID_IOleControlSite)) {
-            calls.push_back("QI IOleControlSite");
-            if (complete_) *object = static_cast<IOleControlSite*>(this);
+            *object = Asked("IOleControlSite", complete_ ? static_cast<IOleControlSite*>(this) : nullptr);
         } else if (IsEqualIID(riid, IID_IDispatch)) {
-            calls.push_back("QI ambient properties");
-            if (complete_) *object = static_cast<IDispatch*>(this);
+            *object = Asked("ambient properties", complete_ ? static_cast<IDispatch*>(this) : nullptr);
         } else {
             wchar_t text[40];
             StringFromGUID2(riid, text, 40);
-            calls.push_back("QI " + std::string(text, text + wcslen(text)));
+            Asked(std::string(text, text + wcslen(text)), nullptr);
         }
         return *object ? S_OK : E_NOINTERFACE;
     }
@@ -99,6 +94,10 @@ public:
     }
 
 private:
+    void* Asked(const std::string& name, void* offered) {
+        calls.push_back("QI " + name);
+        return offered;
+    }
     HRESULT Record(std::string call, HRESULT result = S_OK) {
         calls.push_back(std::move(call));
         return result;
@@ -135,12 +134,6 @@ protected:
         button->Close(OLECLOSE_NOSAVE);
         button->SetClientSite(nullptr);
     }
-
-    void SetCaption(const wchar_t* caption) {
-        BSTR text = SysAllocString(caption);
-        button.query<_cButton>()->put_ButtonCaption(text);
-        SysFreeString(text);
-    }
 };
 
 TEST_F(ContainerTest, CompleteContainerSeesTheCallsOfEachStep) {
@@ -153,7 +146,9 @@ TEST_F(ContainerTest, CompleteContainerSeesTheCallsOfEachStep) {
                                                          "ShowObject"}));
     container.calls.clear();
     SetFocus(window);
-    SetCaption(L"&Ok");
+    BSTR caption = SysAllocString(L"&Ok");
+    button.query<_cButton>()->put_ButtonCaption(caption);
+    SysFreeString(caption);
     EXPECT_EQ(container.calls, (std::vector<std::string>{"OnUIActivate", "QI IOleControlSite", "OnFocus(1)",
                                                          "QI IOleControlSite", "OnControlInfoChanged"}));
     CONTROLINFO info = {};
@@ -173,12 +168,13 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     RecordingContainer container(parent, false);
     HWND window = Activate(container);
     ASSERT_TRUE(IsWindow(window));
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 40));
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(500, 40));  // released outside: no click
+    auto press = [&](int releasedAtX) {
+        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+        SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
+    };
+    press(100);
+    press(500);  // released outside: no click
     SendMessageW(window, WM_CHAR, 13, 0);
-    SendMessageW(window, WM_CHAR, L' ', 0);
     button.query<IOleControl>()->OnMnemonic(nullptr);
     EXPECT_EQ(sink.clicks, 3);
 
@@ -186,9 +182,7 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     SendMessageW(window, WM_CHAR, 13, 0);
     button.query<IOleControl>()->FreezeEvents(FALSE);
     button.query<_cButton>()->put_ButtonEnabled(VARIANT_FALSE);
-    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
-    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(100, 40));
-    SendMessageW(window, WM_CHAR, 13, 0);
+    press(100);
     button.query<IOleControl>()->OnMnemonic(nullptr);
     EXPECT_EQ(sink.clicks, 3) << "frozen events and a disabled button raise nothing";
 
