@@ -120,7 +120,13 @@ echo "Choose Picture: the path typed into the open-file dialog"
 driver click "${main[@]}" "${open_button[@]}"
 driver wait '#32770' '*' || fail "no open-file dialog"
 main_window="$(timeout 10 xdotool search --onlyvisible --name '^ICQLite Kalvex 3$' | head -n 1)"
-dialog_window="$(timeout 10 xdotool search --onlyvisible --pid "$pid" | grep -vx "$main_window" | head -n 1)"
+# The dialog's window on the display may come a moment after the dialog itself.
+dialog_window=""
+for _ in $(seq 50); do
+  dialog_window="$(timeout 10 xdotool search --onlyvisible --pid "$pid" | grep -vx "$main_window" | head -n 1)" || true
+  [ -z "$dialog_window" ] || break
+  sleep 0.2
+done
 [ -n "$dialog_window" ] || fail "the open-file dialog has no window on the display"
 type_into "$dialog_window" type --delay 20 "$picture"
 timeout 10 xdotool key Return
