@@ -1,0 +1,272 @@
+// Drives another program's windows from outside its process, for the end-to-end tests: finds
+// a top-level window by class and title, clicks it, reads and sets its controls' texts and
+// answers its dialogs, the way the mouse and keyboard would reach it. Every wait is bounded.
+// Messages that may start a modal loop are posted, never sent, so that the driver cannot
+// block on a dialog that nobody answers. Prints UTF-8; ends with exit code 1 on a failure.
+//
+// Usage: driver COMMAND CLASS TITLE [ARGUMENTS]   (TITLE "*" stands for any title)
+//   wait                       until such a window shows (20 s at most)
+//   gone                       until no such window shows (20 s at most)
+//   controls                   one line per child: class, id, x,y in pixels, states, text
+//   text ID                    the text of the child with that control id
+//   settext ID TEXT            sets the text of the child with that control id
+//   select ID INDEX            picks entry INDEX of the combo box with that id
+//   press ID                   clicks the push button with that id
+//   click X Y                  presses and releases the left button at X,Y of the client area
+//   pixel X Y                  the colour at X,Y of the client area, as RRGGBB
+//   place                      where the window lies on the screen, as X,Y
+//   move X Y                   moves the window to X,Y on the screen
+//   close                      closes the window as its close box would
+// driver attributes PATH       the attributes of a file, as a decimal number
+
+#include <windows.h>
+
+#include <chrono>
+#include <cstdio>
+#include <stdexcept>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace {
+
+constexpr auto kPatience = std::chrono::seconds(20);
+constexpr UINT kReplyTimeoutMs = 5000;
+
+struct Failure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr, 0,
+                                         nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size, nullptr, nullptr);
+    return bytes;
+}
+
+// Written as bytes, so that neither the console's code page nor its line ends change them.
+void Write(HANDLE stream, const std::string& bytes) {
+    DWORD written = 0;
+    WriteFile(stream, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    GetClassNameW(window, name, 256);
+    return name;
+}
+
+// Asked of the window itself: the text of a control in another process is not its caption.
+std::wstring TextOf(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &length))
+        throw Failure("the window does not answer");
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR copied = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()), SMTO_ABORTIFHUNG,
+                        kReplyTimeoutMs, &copied);
+    text.resize(copied);
+    return text;
+}
+
+struct Wanted {
+    std::wstring className, title;
+    HWND found = nullptr;
+};
+
+HWND FindShown(const std::wstring& className, const std::wstring& title) {
+    Wanted wanted{className, title};
+    EnumWindows(
+        [](HWND window, LPARAM data) -> BOOL {
+            auto* w = reinterpret_cast<Wanted*>(data);
+            if (!IsWindowVisible(window) || ClassOf(window) != w->className) return TRUE;
+            if (w->title != L"*" && TextOf(window) != w->title) return TRUE;
+            w->found = window;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&wanted));
+    return wanted.found;
+}
+
+template <typename Condition>
+bool WaitFor(Condition condition) {
+    const auto end = std::chrono::steady_clock::now() + kPatience;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return true;
+}
+
+HWND Shown(const std::wstring& className, const std::wstring& title) {
+    HWND window = FindShown(className, title);
+    if (!window) throw Failure("no window " + Utf8(className) + " '" + Utf8(title) + "' is shown");
+    return window;
+}
+
+std::vector<HWND> Descendants(HWND parent) {
+    std::vector<HWND> found;
+    EnumChildWindows(
+        parent,
+        [](HWND child, LPARAM data) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+HWND ChildWithId(HWND parent, int id) {
+    for (HWND child : Descendants(parent))
+        if (GetDlgCtrlID(child) == id) return child;
+    throw Failure("no control with id " + std::to_string(id));
+}
+
+// Where a child lies in the client area of the window.
+POINT PlaceOf(HWND window, HWND child) {
+    RECT outer;
+    GetWindowRect(child, &outer);
+    POINT at{outer.left, outer.top};
+    ScreenToClient(window, &at);
+    return at;
+}
+
+// A listing keeps one line per control; a text box's own lines are read with "text".
+std::wstring OneLine(std::wstring text) {
+    for (wchar_t& c : text)
+        if (c == L'\r' || c == L'\n') c = L' ';
+    return text;
+}
+
+std::string Controls(HWND window) {
+    std::string lines;
+    for (HWND child : Descendants(window)) {
+        const POINT at = PlaceOf(window, child);
+        std::string states = IsWindowVisible(child) ? "visible" : "hidden";
+        if (!IsWindowEnabled(child)) states += ",disabled";
+        DWORD_PTR check = 0;
+        if (ClassOf(child) == L"Button" &&
+            SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &check) &&
+            check == BST_CHECKED)
+            states += ",checked";
+        lines += Utf8(ClassOf(child)) + "\t" + std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string(at.x) +
+                 "," + std::to_string(at.y) + "\t" + states + "\t" + Utf8(OneLine(TextOf(child))) + "\n";
+    }
+    return lines;
+}
+
+// Where the mouse would land: the innermost shown child under the point.
+void Click(HWND window, POINT at) {
+    HWND target = window;
+    POINT inTarget = at;
+    for (;;) {
+        HWND child = ChildWindowFromPointEx(target, inTarget, CWP_SKIPINVISIBLE);
+        if (!child || child == target) break;
+        MapWindowPoints(target, child, &inTarget, 1);
+        target = child;
+    }
+    const LPARAM point = MAKELPARAM(inTarget.x, inTarget.y);
+    PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    PostMessageW(target, WM_LBUTTONUP, 0, point);
+}
+
+std::string Pixel(HWND window, POINT at) {
+    ClientToScreen(window, &at);
+    HDC screen = GetDC(nullptr);
+    const COLORREF color = GetPixel(screen, at.x, at.y);
+    ReleaseDC(nullptr, screen);
+    char text[8];
+    std::snprintf(text, sizeof text, "%02X%02X%02X", GetRValue(color), GetGValue(color), GetBValue(color));
+    return text;
+}
+
+int Number(const wchar_t* text) {
+    std::size_t used = 0;
+    const int value = std::stoi(text, &used, 0);
+    if (text[used] != L'\0') throw Failure("not a number: " + Utf8(text));
+    return value;
+}
+
+std::string Run(int count, wchar_t** arguments) {
+    const std::wstring command = count > 1 ? arguments[1] : L"";
+    if (command == L"attributes" && count == 3) {
+        const DWORD attributes = GetFileAttributesW(arguments[2]);
+        if (attributes == INVALID_FILE_ATTRIBUTES) throw Failure("no file " + Utf8(arguments[2]));
+        return std::to_string(attributes) + "\n";
+    }
+    if (count < 4) throw Failure("usage: driver COMMAND CLASS TITLE [ARGUMENTS]");
+    const std::wstring className = arguments[2], title = arguments[3];
+    const int extra = count - 4;
+    wchar_t** argument = arguments + 4;
+
+    if (command == L"wait" && extra == 0) {
+        if (!WaitFor([&] { return FindShown(className, title) != nullptr; }))
+            throw Failure("no window " + Utf8(className) + " '" + Utf8(title) + "' showed");
+        return {};
+    }
+    if (command == L"gone" && extra == 0) {
+        if (!WaitFor([&] { return FindShown(className, title) == nullptr; }))
+            throw Failure("the window " + Utf8(className) + " '" + Utf8(title) + "' stays");
+        return {};
+    }
+    HWND window = Shown(className, title);
+    if (command == L"controls" && extra == 0) return Controls(window);
+    if (command == L"text" && extra == 1) return Utf8(TextOf(ChildWithId(window, Number(argument[0])))) + "\n";
+    if (command == L"settext" && extra == 2) {
+        DWORD_PTR done = 0;
+        SendMessageTimeoutW(ChildWithId(window, Number(argument[0])), WM_SETTEXT, 0,
+                            reinterpret_cast<LPARAM>(argument[1]), SMTO_ABORTIFHUNG, kReplyTimeoutMs, &done);
+        if (!done) throw Failure("the text was not taken");
+        return {};
+    }
+    if (command == L"select" && extra == 2) {
+        HWND list = ChildWithId(window, Number(argument[0]));
+        DWORD_PTR selected = 0;
+        SendMessageTimeoutW(list, CB_SETCURSEL, Number(argument[1]), 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &selected);
+        if (static_cast<LRESULT>(selected) != Number(argument[1])) throw Failure("no such entry");
+        // Choosing with the mouse or the keys also tells the window of the change.
+        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(list));
+        return {};
+    }
+    if (command == L"press" && extra == 1) {
+        HWND button = ChildWithId(window, Number(argument[0]));
+        PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
+                     reinterpret_cast<LPARAM>(button));
+        return {};
+    }
+    if (command == L"click" && extra == 2) {
+        Click(window, {Number(argument[0]), Number(argument[1])});
+        return {};
+    }
+    if (command == L"pixel" && extra == 2) return Pixel(window, {Number(argument[0]), Number(argument[1])}) + "\n";
+    if (command == L"place" && extra == 0) {
+        RECT outer;
+        GetWindowRect(window, &outer);
+        return std::to_string(outer.left) + "," + std::to_string(outer.top) + "\n";
+    }
+    if (command == L"move" && extra == 2) {
+        SetWindowPos(window, nullptr, Number(argument[0]), Number(argument[1]), 0, 0,
+                     SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        return {};
+    }
+    if (command == L"close" && extra == 0) {
+        PostMessageW(window, WM_SYSCOMMAND, SC_CLOSE, 0);
+        return {};
+    }
+    throw Failure("unknown command or wrong number of arguments");
+}
+
+}  // namespace
+
+int wmain(int count, wchar_t** arguments) {
+    try {
+        Write(GetStdHandle(STD_OUTPUT_HANDLE), Run(count, arguments));
+        return 0;
+    } catch (const std::exception& failure) {
+        Write(GetStdHandle(STD_ERROR_HANDLE), std::string("driver: ") + failure.what() + "\n");
+        return 1;
+    }
+}
