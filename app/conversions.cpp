@@ -68,7 +68,7 @@ std::optional<bool> ToBoolean(std::wstring_view text, wchar_t decimalSeparator) 
     auto equalsIgnoringCase = [&](std::wstring_view word) {
         if (trimmed.size() != word.size()) return false;
         for (std::size_t i = 0; i < word.size(); ++i)
-            if (std::towlower(trimmed[i]) != word[i]) return false;
+            if (static_cast<wchar_t>(std::towlower(trimmed[i])) != word[i]) return false;
         return true;
     };
     if (equalsIgnoringCase(L"true")) return true;
