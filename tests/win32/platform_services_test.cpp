@@ -1,15 +1,19 @@
 // The Windows services behind the program's file dialogs, its window placement and its
-// language: the dialog answered by a second thread as a user would answer it.
+// language, and the system libraries it loads on first use: the dialog answered by a
+// second thread as a user would answer it.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <atomic>
 #include <thread>
 
+#include "errors/error.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/user_locale.h"
 #include "support/temp_folder.h"
 #include "support/window_driving.h"
@@ -21,6 +25,15 @@ namespace {
 constexpr int kFileNameBox = 0x47c;  // the name box of the explorer-style dialog (cmb13)
 constexpr int kFileNameEdit = 0x480;  // its older form (edt1)
 constexpr int kFileTypes = 0x470;    // the list of file types (cmb1)
+
+DWORD SystemReasonOfFailure(const wchar_t* library, const char* function) {
+    try {
+        platform::SystemLibraryFunction(library, function);
+    } catch (const errors::Error& failure) {
+        return static_cast<DWORD>(failure.record().lastSystemError);
+    }
+    return ERROR_SUCCESS;
+}
 
 std::wstring FirstFileType(HWND dialog) {
     HWND types = GetDlgItem(dialog, kFileTypes);
@@ -90,4 +103,13 @@ TEST(UserLocaleTest, LanguageAndDecimalSeparatorAreTheUsers) {
     EXPECT_NE(locale.DefaultLanguageId(), 0);
     const wchar_t separator = locale.DecimalSeparator();
     EXPECT_TRUE(separator == L'.' || separator == L',') << static_cast<int>(separator);
+}
+
+TEST(SystemLibraryTest, FunctionsAreFoundAndWhatIsMissingRaisesTheSystemsReason) {
+    const auto shellExecute = platform::SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    EXPECT_EQ(reinterpret_cast<void*>(shellExecute),
+              reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"shell32.dll"), "ShellExecuteW")));
+    EXPECT_NE(shellExecute, nullptr);
+    EXPECT_EQ(SystemReasonOfFailure(L"kx-no-such-library.dll", "Anything"), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(SystemReasonOfFailure(L"shell32.dll", "KxNoSuchFunction"), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
 }
