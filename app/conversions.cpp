@@ -1,9 +1,12 @@
 #include "app/conversions.h"
 
-#include <charconv>
+#include <cerrno>
 #include <cmath>
+#include <cstdlib>
 #include <cwctype>
 #include <limits>
+
+#include "errors/number_text.h"
 
 namespace app {
 
@@ -39,10 +42,11 @@ std::optional<double> ToNumber(std::wstring_view text, wchar_t decimalSeparator)
         if (!exponentDigits) return std::nullopt;
     }
     if (i != text.size()) return std::nullopt;
-    if (ascii[0] == '+') ascii.erase(0, 1);
-    double value = 0;
-    auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.data() + ascii.size() || !std::isfinite(value)) return std::nullopt;
+    // What is left is plain C-locale notation; too large a number, or one too small to be
+    // told from zero, is no number.
+    errno = 0;
+    const double value = std::strtod(ascii.c_str(), nullptr);
+    if (!std::isfinite(value) || (errno == ERANGE && value == 0)) return std::nullopt;
     return value;
 }
 
@@ -79,9 +83,7 @@ std::optional<bool> ToBoolean(std::wstring_view text, wchar_t decimalSeparator) 
 }
 
 std::wstring SingleText(float value, wchar_t decimalSeparator) {
-    char buffer[32];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::wstring text(buffer, result.ptr);
+    std::wstring text = errors::ShortestText(value);
     for (wchar_t& c : text) {
         if (c == L'.') c = decimalSeparator;
         if (c == L'e') c = L'E';

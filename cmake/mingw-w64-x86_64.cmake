@@ -17,7 +17,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT    "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
-# Small release binaries: unused sections dropped, symbols stripped.
-set(CMAKE_CXX_FLAGS_RELEASE_INIT "-Os -DNDEBUG -ffunction-sections -fdata-sections")
+# Small release binaries: unused sections dropped, symbols stripped. The compiler's half,
+# "-Os -DNDEBUG -ffunction-sections -fdata-sections", is the windows preset's
+# CMAKE_CXX_FLAGS_RELEASE: CMake appends its own "-O3" to an initial value given here, and
+# that later -O3 would win.
 set(CMAKE_EXE_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")
 set(CMAKE_SHARED_LINKER_FLAGS_RELEASE_INIT "-s -Wl,--gc-sections")

@@ -1,11 +1,11 @@
 #include "errors/report_text.h"
 
-#include <charconv>
 #include <cstdio>
 #include <vector>
 
 #include "errors/err_trace.h"
 #include "errors/late_bound.h"
+#include "errors/number_text.h"
 
 namespace errors::report {
 
@@ -43,12 +43,8 @@ void ReplaceAll(std::wstring& text, std::wstring_view what, std::wstring_view wi
     }
 }
 
-std::wstring Widen(std::string_view ascii) { return std::wstring(ascii.begin(), ascii.end()); }
-
 std::wstring DoubleText(double value) {
-    char buffer[64];
-    auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    std::wstring text = Widen(std::string_view(buffer, static_cast<std::size_t>(result.ptr - buffer)));
+    std::wstring text = ShortestText(value);
     for (wchar_t& c : text)
         if (c == L'e') c = L'E';
     return text;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "platform/win32/system_library.h"
+
 namespace platform {
 
 namespace {
@@ -21,6 +23,8 @@ std::wstring DialogFilter(const std::wstring& filter) {
 }
 
 std::optional<std::wstring> Win32FileDialog::ShowOpen(const std::wstring& filter) {
+    static const auto getOpenFileName =
+        SystemFunction<decltype(&GetOpenFileNameW)>(L"comdlg32.dll", "GetOpenFileNameW");
     const std::wstring filterList = DialogFilter(filter);
     std::vector<wchar_t> name(kNameCapacity, L'\0');
     OPENFILENAMEW dialog = {};
@@ -32,7 +36,7 @@ std::optional<std::wstring> Win32FileDialog::ShowOpen(const std::wstring& filter
     dialog.nMaxFile = kNameCapacity;
     // The program's own current folder stays where it was, whatever folder the user visits.
     dialog.Flags = OFN_EXPLORER | OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST | OFN_HIDEREADONLY | OFN_NOCHANGEDIR;
-    if (!GetOpenFileNameW(&dialog)) return std::nullopt;
+    if (!getOpenFileName(&dialog)) return std::nullopt;
     return std::wstring(name.data());
 }
 

@@ -4,13 +4,15 @@
 #include <shellapi.h>
 
 #include "platform/win32/program_folder.h"
+#include "platform/win32/system_library.h"
 
 namespace platform {
 
 void Win32Shell::Open(const std::wstring& target) {
+    static const auto shellExecute = SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
     const std::wstring folder = ProgramFolder();
     // Whether a program took the target is not the caller's concern.
-    ShellExecuteW(GetActiveWindow(), L"open", target.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
+    shellExecute(GetActiveWindow(), L"open", target.c_str(), nullptr, folder.c_str(), SW_SHOWNORMAL);
 }
 
 }  // namespace platform

@@ -27,6 +27,8 @@ TEST(Conversions, PositionsRoundTripInTheUsersFormat) {
     }
     EXPECT_EQ(SingleText(5332.5f, L','), L"5332,5");
     EXPECT_EQ(ToSingle(L"1e99", L'.'), std::nullopt);
+    EXPECT_EQ(ToSingle(L"1e-999", L'.'), std::nullopt) << "too small to be told from zero";
+    EXPECT_EQ(ToSingle(L"0e-999", L'.'), 0.0f);
     EXPECT_EQ(ToSingle(L"links", L'.'), std::nullopt);
 }
 

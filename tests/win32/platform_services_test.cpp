@@ -1,18 +1,35 @@
-// The Windows services behind the program's file dialog and its window placement, the
-// dialog answered by a second thread as a user would answer it. The chosen file, the screen
-// size in twips and the user's language are checked through the program's own tests.
+// The Windows services behind the program's file dialogs and its window placement, and
+// the system libraries it loads on first use: the dialog answered by a second thread as a
+// user would answer it. The chosen file, the screen size in twips and the user's language
+// are checked through the program's own tests.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
+#include <shellapi.h>
 
 #include <thread>
 
+#include "errors/error.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"
+#include "platform/win32/system_library.h"
 #include "support/window_driving.h"
 
 using namespace testing_support;
+
+namespace {
+
+DWORD SystemReasonOfFailure(const wchar_t* library, const char* function) {
+    try {
+        platform::SystemLibraryFunction(library, function);
+    } catch (const errors::Error& failure) {
+        return static_cast<DWORD>(failure.record().lastSystemError);
+    }
+    return ERROR_SUCCESS;
+}
+
+}  // namespace
 
 TEST(FileDialogTest, FilterBecomesTheDialogsListOfTypesAndCancelGivesNothing) {
     EXPECT_EQ(platform::DialogFilter(L"A|*.a|B|*.b;*.c"), std::wstring(L"A\0*.a\0B\0*.b;*.c\0\0", 17));
@@ -45,4 +62,13 @@ TEST(ScreenTest, AWindowIsOnTheScreenWhileAnyPartOfItTouchesAWorkArea) {
         << "ten pixels still on the screen";
     EXPECT_FALSE(screen.TouchesAnyWorkArea({width, 0, window, window})) << "just right of the screen";
     EXPECT_FALSE(screen.TouchesAnyWorkArea({-100000, -100000, window, window})) << "a monitor that is gone";
+}
+
+TEST(SystemLibraryTest, FunctionsAreFoundAndWhatIsMissingRaisesTheSystemsReason) {
+    const auto shellExecute = platform::SystemFunction<decltype(&ShellExecuteW)>(L"shell32.dll", "ShellExecuteW");
+    EXPECT_EQ(reinterpret_cast<void*>(shellExecute),
+              reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"shell32.dll"), "ShellExecuteW")));
+    EXPECT_NE(shellExecute, nullptr);
+    EXPECT_EQ(SystemReasonOfFailure(L"kx-no-such-library.dll", "Anything"), static_cast<DWORD>(ERROR_MOD_NOT_FOUND));
+    EXPECT_EQ(SystemReasonOfFailure(L"shell32.dll", "KxNoSuchFunction"), static_cast<DWORD>(ERROR_PROC_NOT_FOUND));
 }
