@@ -36,6 +36,10 @@ void Raise(RuntimeError error, std::int32_t lastSystemError) {
     Raise(static_cast<std::int32_t>(error), kRuntimeSource, RuntimeErrorText(error), lastSystemError);
 }
 
+void RaiseSystemError(std::uint32_t code) {
+    Raise(RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
+}
+
 RuntimeError RuntimeErrorForSystemCode(std::uint32_t code) {
     // Windows system error codes, by number, so that this mapping stays portable.
     switch (code) {

@@ -58,5 +58,7 @@ inline constexpr wchar_t kRuntimeSource[] = L"Kalvex3";
 
 // The run-time error that a Windows system error code stands for.
 RuntimeError RuntimeErrorForSystemCode(std::uint32_t code);
+// Raises that run-time error, carrying the code for the report's API line.
+[[noreturn]] void RaiseSystemError(std::uint32_t code);
 
 }  // namespace errors

@@ -3,7 +3,7 @@
 #include <cwchar>
 
 #include "app/win32/resources.h"
-#include "errors/error.h"
+#include "platform/win32/last_error.h"
 
 namespace app::win32 {
 
@@ -57,10 +57,7 @@ void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, 
     RegisterFormClass(instance_, &Form::WindowProc);
     CreateWindowExW(exStyle, kClassName, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance_,
                     this);
-    if (!window_) {
-        const DWORD code = GetLastError();
-        errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-    }
+    if (!window_) platform::RaiseLastError();
     SetPropW(window_, kFormProperty, this);
     const UINT dpi = Dpi();
     RECT frame = {0, 0, MulDiv(clientWidth, static_cast<int>(dpi), kTwipsPerInch),
@@ -98,10 +95,7 @@ HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, con
     HWND control = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, pixels.left, pixels.top,
                                    pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
-    if (!control) {
-        const DWORD code = GetLastError();
-        errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-    }
+    if (!control) platform::RaiseLastError();
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font)), FALSE);
     controls_.push_back({control, at, font});
     return control;

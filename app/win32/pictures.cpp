@@ -5,6 +5,7 @@
 
 #include "app/win32/com_error.h"
 #include "errors/error.h"
+#include "platform/win32/last_error.h"
 
 namespace app::win32 {
 
@@ -46,11 +47,6 @@ private:
     HANDLE handle_;
 };
 
-[[noreturn]] void RaiseLastFileError() {
-    const DWORD code = GetLastError();
-    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-}
-
 }  // namespace
 
 ComPtr<IPicture> IconPicture(HINSTANCE instance, int icon, int size) {
@@ -83,13 +79,13 @@ ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource) {
 ComPtr<IPicture> LoadPictureFile(const std::wstring& path) {
     FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) RaiseLastFileError();
+    if (file.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
     LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.get(), &size)) RaiseLastFileError();
+    if (!GetFileSizeEx(file.get(), &size)) platform::RaiseLastError();
     if (size.QuadPart >= MAXDWORD) errors::Raise(errors::RuntimeError::OutOfMemory);
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
     DWORD got = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) RaiseLastFileError();
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) platform::RaiseLastError();
     bytes.resize(got);
     ComPtr<IPicture> picture = PictureFromBytes(bytes.data(), got);
     if (!picture) errors::Raise(kInvalidPicture, errors::kRuntimeSource, L"Invalid picture");

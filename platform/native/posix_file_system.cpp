@@ -22,10 +22,6 @@ constexpr std::uint32_t kDiskFull = 112;
 constexpr std::uint32_t kFileNameTooLong = 206;
 constexpr std::uint32_t kIoDevice = 1117;
 
-[[noreturn]] void RaiseSystemError(std::uint32_t code) {
-    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-}
-
 std::string Narrow(const std::wstring& path) { return std::filesystem::path(path).string(); }
 
 [[noreturn]] void RaiseErrno(const std::string& path) {
@@ -33,25 +29,25 @@ std::string Narrow(const std::wstring& path) { return std::filesystem::path(path
     case ENOENT: {
         struct stat folder{};
         const std::string parent = std::filesystem::path(path).parent_path().string();
-        RaiseSystemError(parent.empty() || stat(parent.c_str(), &folder) == 0 ? kFileNotFound : kPathNotFound);
+        errors::RaiseSystemError(parent.empty() || stat(parent.c_str(), &folder) == 0 ? kFileNotFound : kPathNotFound);
     }
-    case ENOTDIR: RaiseSystemError(kPathNotFound);
+    case ENOTDIR: errors::RaiseSystemError(kPathNotFound);
     case EACCES:
     case EPERM:
     case EROFS:
     case EISDIR:
-    case ETXTBSY: RaiseSystemError(kAccessDenied);
+    case ETXTBSY: errors::RaiseSystemError(kAccessDenied);
     case ENOSPC:
-    case EDQUOT: RaiseSystemError(kDiskFull);
-    case ENAMETOOLONG: RaiseSystemError(kFileNameTooLong);
-    default: RaiseSystemError(kIoDevice);
+    case EDQUOT: errors::RaiseSystemError(kDiskFull);
+    case ENAMETOOLONG: errors::RaiseSystemError(kFileNameTooLong);
+    default: errors::RaiseSystemError(kIoDevice);
     }
 }
 
 struct stat ExistingFile(const std::string& path) {
     struct stat status{};
     if (stat(path.c_str(), &status) != 0) RaiseErrno(path);
-    if (!S_ISREG(status.st_mode)) RaiseSystemError(kFileNotFound);
+    if (!S_ISREG(status.st_mode)) errors::RaiseSystemError(kFileNotFound);
     return status;
 }
 
@@ -61,7 +57,7 @@ bool IsReadOnly(const struct stat& status) { return (status.st_mode & S_IWUSR) =
 // tests; read-only files are refused here as Windows refuses them.
 void RefuseReadOnly(const std::string& path) {
     struct stat status{};
-    if (stat(path.c_str(), &status) == 0 && IsReadOnly(status)) RaiseSystemError(kAccessDenied);
+    if (stat(path.c_str(), &status) == 0 && IsReadOnly(status)) errors::RaiseSystemError(kAccessDenied);
 }
 
 class Descriptor {
@@ -94,7 +90,7 @@ void PosixFileSystem::SetAttributes(const std::wstring& path, std::int32_t attri
 
 void PosixFileSystem::Delete(const std::wstring& path) {
     const std::string narrow = Narrow(path);
-    if (IsReadOnly(ExistingFile(narrow))) RaiseSystemError(kAccessDenied);
+    if (IsReadOnly(ExistingFile(narrow))) errors::RaiseSystemError(kAccessDenied);
     if (unlink(narrow.c_str()) != 0) RaiseErrno(narrow);
 }
 

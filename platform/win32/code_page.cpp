@@ -2,18 +2,9 @@
 
 #include <windows.h>
 
-#include "errors/error.h"
+#include "platform/win32/last_error.h"
 
 namespace platform {
-
-namespace {
-
-[[noreturn]] void RaiseLastError() {
-    const DWORD code = GetLastError();
-    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-}
-
-}  // namespace
 
 std::string Win32AnsiCodePage::FromWide(const std::wstring& text) {
     if (text.empty()) return {};

@@ -5,16 +5,11 @@
 #include <algorithm>
 
 #include "errors/error.h"
+#include "platform/win32/last_error.h"
 
 namespace platform {
 
 namespace {
-
-[[noreturn]] void RaiseSystemError(DWORD code) {
-    errors::Raise(errors::RuntimeErrorForSystemCode(code), static_cast<std::int32_t>(code));
-}
-
-[[noreturn]] void RaiseLastError() { RaiseSystemError(GetLastError()); }
 
 constexpr DWORD kSettableBits = FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM |
                                 FILE_ATTRIBUTE_ARCHIVE;
@@ -25,7 +20,7 @@ constexpr std::size_t kMaxTransfer = 1u << 30;
 DWORD ExistingFileAttributes(const std::wstring& path) {
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) RaiseLastError();
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY) RaiseSystemError(ERROR_FILE_NOT_FOUND);
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY) errors::RaiseSystemError(ERROR_FILE_NOT_FOUND);
     return attributes;
 }
 

@@ -118,7 +118,7 @@ TEST_F(ClientPageTest, FailureAfterThePageWasFoundKeepsTheOldPage) {
         faulty.beforeEach = [&](FileOperation operation, const std::wstring& path) {
             if (operation != c.failing) return;
             if (operation == FileOperation::WriteBytes) real.WriteBytes(path, "<html>");  // as far as the disk had room
-            errors::Raise(errors::RuntimeErrorForSystemCode(c.systemCode), static_cast<std::int32_t>(c.systemCode));
+            errors::RaiseSystemError(c.systemCode);
         };
         const errors::ErrorRecord error = ChangeFailure();
         faulty.beforeEach = nullptr;

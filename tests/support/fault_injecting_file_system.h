@@ -21,7 +21,7 @@ public:
     void Fail(FileOperation operation, std::uint32_t systemCode) {
         beforeEach = [=](FileOperation called, const std::wstring&) {
             if (called == operation)
-                errors::Raise(errors::RuntimeErrorForSystemCode(systemCode), static_cast<std::int32_t>(systemCode));
+                errors::RaiseSystemError(systemCode);
         };
     }
 

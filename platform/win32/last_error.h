@@ -1,0 +1,12 @@
+#pragma once
+// The calling thread's last system error, raised as the run-time error it stands for.
+
+#include <windows.h>
+
+#include "errors/error.h"
+
+namespace platform {
+
+[[noreturn]] inline void RaiseLastError() { errors::RaiseSystemError(GetLastError()); }
+
+}  // namespace platform
