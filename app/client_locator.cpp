@@ -35,10 +35,13 @@ std::wstring frmMain::GetICQPath() {
     return frame.run([&]() -> std::wstring {
         frame.at(20);
         SetRegKey(false);
-        frame.at(30);
-        std::wstring candidate = program_.objReg().ReadEntry(settings::kFileName.name, settings::kFileName.readDefault);
-        frame.at(40);
-        if (!candidate.empty()) {
+        for (const platform::RegistryView view : {settings::kClientBranch.view, settings::kClientSecondView}) {
+            program_.objReg().SetView(view);
+            frame.at(30);
+            std::wstring candidate =
+                program_.objReg().ReadEntry(settings::kFileName.name, settings::kFileName.readDefault);
+            frame.at(40);
+            if (candidate.empty()) continue;
             frame.at(50);
             candidate = TwoLevelsUp(candidate);
             frame.at(60);

@@ -66,6 +66,8 @@ void frmMain::SetRegKey(bool bolOwnKey) {
         reg.SetProgram(branch.program);
         frame.at(70);
         reg.SetSection(branch.section);
+        frame.at(80);
+        reg.SetView(branch.view);
     });
 }
 

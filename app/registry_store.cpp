@@ -52,7 +52,7 @@ void clsReg::ImportNode(const std::wstring& strFile) {
 
 // Read rights are enough, so that a user who may not write below a key can still read it.
 clsReg::RegValue clsReg::QueryValue(std::int32_t lngRoot, const std::wstring& strPath, const std::wstring& strName) {
-    const auto key = registry_.OpenKey(lngRoot, strPath);
+    const auto key = registry_.OpenKey(lngRoot, strPath, view_);
     if (!key) return {};
     const KeyCloser closer(registry_, *key);
     const auto info = registry_.QueryValueInfo(*key, strName);
@@ -78,7 +78,7 @@ clsReg::RegValue clsReg::QueryValue(std::int32_t lngRoot, const std::wstring& st
 
 void clsReg::SetValue(std::int32_t lngRoot, const std::wstring& strPath, const std::wstring& strName,
                       const std::wstring& strValue, std::uint32_t lngType) {
-    const auto key = registry_.CreateKey(lngRoot, strPath);
+    const auto key = registry_.CreateKey(lngRoot, strPath, view_);
     if (!key) return;
     const KeyCloser closer(registry_, *key);
     registry_.SetValue(*key, strName, lngType, RegistryBytes(strValue + L'\0'));

@@ -31,6 +31,9 @@ public:
     void SetRootKey(std::int32_t lngRootKey) { rootKey_ = lngRootKey; }
     const std::wstring& Section() const { return section_; }
     void SetSection(std::wstring strSection) { section_ = std::move(strSection); }
+    // Which registry view the key is in; the program's own unless set.
+    platform::RegistryView View() const { return view_; }
+    void SetView(platform::RegistryView view) { view_ = view; }
 
     // The value, or strDefault when it is missing, unreadable, of another type or empty.
     std::wstring ReadEntry(const std::wstring& strName, const std::wstring& strDefault);
@@ -56,6 +59,7 @@ private:
     std::wstring program_;
     std::wstring section_ = L"Settings";
     std::wstring iniName_;
+    platform::RegistryView view_ = platform::RegistryView::Own;
 };
 
 }  // namespace app

@@ -16,14 +16,18 @@ struct Branch {
     const wchar_t* regBase;
     const wchar_t* program;
     const wchar_t* section;
+    platform::RegistryView view;
 };
 
 // HKEY_CURRENT_USER\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings
 inline constexpr Branch kOwnBranch{platform::kHkeyCurrentUser, L"SOFTWARE", kMakerWebSite, L"ICQLiteKalvex",
-                                   L"Settings"};
-// HKEY_LOCAL_MACHINE\SOFTWARE\Mirabilis\ICQ\ICQLite, kept by the client itself.
+                                   L"Settings", platform::RegistryView::Own};
+// HKEY_LOCAL_MACHINE\SOFTWARE\Mirabilis\ICQ\ICQLite, kept by the client itself. The client is a
+// 32-bit program, so on 64-bit Windows its registration is in the 32-bit view, whatever the
+// bitness of this program; a client registered in the 64-bit view only is looked for there next.
 inline constexpr Branch kClientBranch{platform::kHkeyLocalMachine, L"SOFTWARE", L"Mirabilis", L"ICQ",
-                                      L"ICQLite"};
+                                      L"ICQLite", platform::RegistryView::Bits32};
+inline constexpr platform::RegistryView kClientSecondView = platform::RegistryView::Bits64;
 
 struct Setting {
     const wchar_t* name;

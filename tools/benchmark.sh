@@ -17,7 +17,7 @@ export WINEPREFIX="$PWD/build/benchmark/wineprefix"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   kx_prepare_prefix
   # Without a window manager Wine would wait two seconds for one whenever a window closes.
-  wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /f >/dev/null
+  "$KX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /reg:64 /f >/dev/null
 fi
 tools/install-sample-client.sh >/dev/null
 kx_register_control_library

@@ -16,7 +16,7 @@ tools/install-sample-client.sh
 kx_register_control_library
 
 if [ -n "${DISPLAY:-}" ]; then
-  exec wine "$kx_program"
+  exec "$KX_WINE" "$kx_program"
 fi
 
 # The steps above ran Wine without a display; its desktop process must end before the

@@ -17,11 +17,21 @@ HKEY RootHandle(std::int32_t root) {
 
 HKEY Handle(RegistryKey key) { return reinterpret_cast<HKEY>(key); }
 
+REGSAM ViewAccess(RegistryView view) {
+    switch (view) {
+    case RegistryView::Bits32: return KEY_WOW64_32KEY;
+    case RegistryView::Bits64: return KEY_WOW64_64KEY;
+    case RegistryView::Own: break;
+    }
+    return 0;
+}
+
 }  // namespace
 
-std::optional<RegistryKey> Win32Registry::OpenKey(std::int32_t root, const std::wstring& path) {
+std::optional<RegistryKey> Win32Registry::OpenKey(std::int32_t root, const std::wstring& path, RegistryView view) {
     HKEY key = nullptr;
-    if (RegOpenKeyExW(RootHandle(root), path.c_str(), 0, KEY_READ, &key) != ERROR_SUCCESS) return std::nullopt;
+    if (RegOpenKeyExW(RootHandle(root), path.c_str(), 0, KEY_READ | ViewAccess(view), &key) != ERROR_SUCCESS)
+        return std::nullopt;
     return reinterpret_cast<RegistryKey>(key);
 }
 
@@ -43,10 +53,11 @@ std::optional<std::vector<std::uint8_t>> Win32Registry::QueryData(RegistryKey ke
     return data;
 }
 
-std::optional<RegistryKey> Win32Registry::CreateKey(std::int32_t root, const std::wstring& path) {
+std::optional<RegistryKey> Win32Registry::CreateKey(std::int32_t root, const std::wstring& path,
+                                                    RegistryView view) {
     HKEY key = nullptr;
-    if (RegCreateKeyExW(RootHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE, kWriteAccess, nullptr,
-                        &key, nullptr) != ERROR_SUCCESS)
+    if (RegCreateKeyExW(RootHandle(root), path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                        kWriteAccess | ViewAccess(view), nullptr, &key, nullptr) != ERROR_SUCCESS)
         return std::nullopt;
     return reinterpret_cast<RegistryKey>(key);
 }

@@ -1,5 +1,6 @@
 // Finding the client's installation: from its registration, or from the user.
 
+#include "app/registry_store.h"
 #include "support/program_fixture.h"
 
 using namespace testing_support;
@@ -20,6 +21,22 @@ TEST_F(ClientLocatorTest, RegistrationTwoLevelsBelowTheProgramFindsItWithoutAski
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_FALSE(registry.requests.empty());
     EXPECT_EQ(registry.requests.back().root, kMachine);
+}
+
+// The client's registration is looked for in the 32-bit view first, then in the 64-bit view.
+TEST_F(ClientLocatorTest, RegistrationInEitherViewIsFoundThe32BitOneFirst) {
+    const std::wstring key64 = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
+    files.Put(L"D:\\ICQ64\\ICQLite.exe", "MZ");
+    registry.PutText(kMachine, key64, L"FileName", L"D:\\ICQ64\\Bin\\ICQLite.exe");
+    EXPECT_EQ(main.GetICQPath(), L"D:\\ICQ64\\");
+
+    registry.PutText(kMachine, kClientKey, L"FileName", L"E:\\Moved\\Bin\\ICQLite.exe");
+    EXPECT_EQ(main.GetICQPath(), L"D:\\ICQ64\\") << "a 32-bit registration without the program goes on to the other";
+    InstallClient();
+    EXPECT_EQ(main.GetICQPath(), kClientFolder);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(registry.requests.back().view, platform::RegistryView::Bits32);
+    EXPECT_EQ(program.objReg().ReadEntry(L"FileName", L""), std::wstring(kClientFolder) + L"Bin\\ICQLite.exe");
 }
 
 TEST_F(ClientLocatorTest, ProgramFileMissingOrNoRegistrationAsksTheUser) {

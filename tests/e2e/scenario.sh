@@ -28,7 +28,7 @@ main=(Kalvex3.Form "ICQLite Kalvex 3")
 message=('#32770' Kalvex3)
 settings_dialog=(Kalvex3.Form Einstellungen)
 report=(KalvexShowError Error)
-data="$prefix/drive_c/Program Files/ICQLite/LiteDataFiles"
+data="$prefix/drive_c/Program Files (x86)/ICQLite/LiteDataFiles"
 picture='C:\Bilder\Urlaub.bmp'
 settings='HKCU\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings'
 removed_banner='<root> <info>Banner removed with Kalvex</info> </root>'
@@ -87,10 +87,10 @@ eventually() {
 
 hidden() {
   local attributes
-  attributes="$(driver attributes "C:\\Program Files\\ICQLite\\LiteDataFiles\\$1")" || return 1
+  attributes="$(driver attributes "C:\\Program Files (x86)\\ICQLite\\LiteDataFiles\\$1")" || return 1
   (( attributes & 2 ))
 }
-stored() { "$run" reg query "$settings" /v "$1" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 \{4\}REG_SZ \{4\}//p"; }
+stored() { "$run" reg query "$settings" /v "$1" /reg:64 2>/dev/null | tr -d '\r' | sed -n "s/^ *$1 \{4\}REG_SZ \{4\}//p"; }
 expect_stored() { [ "$(stored "$1")" = "$2" ] || fail "stored $1 is '$(stored "$1")', expected '$2'"; }
 
 page_for() {  # PICTURE-URL
@@ -100,9 +100,9 @@ page_for() {  # PICTURE-URL
 }
 
 echo "First start, without settings, against a freshly installed sample client"
-"$run" reg delete 'HKCU\SOFTWARE\www.kalvex.example' /f >/dev/null 2>&1 || true
-"$run" reg delete 'HKLM\SOFTWARE\Mirabilis' /f >/dev/null 2>&1 || true
-rm -rf "$prefix/drive_c/Program Files/ICQLite" "$prefix/drive_c/Bilder"
+"$run" reg delete 'HKCU\SOFTWARE\www.kalvex.example' /reg:64 /f >/dev/null 2>&1 || true
+for view in 32 64; do "$run" reg delete 'HKLM\SOFTWARE\Mirabilis' "/reg:$view" /f >/dev/null 2>&1 || true; done
+rm -rf "$prefix/drive_c/Program Files (x86)/ICQLite" "$prefix/drive_c/Bilder"
 tools/install-sample-client.sh >/dev/null
 mkdir -p "$prefix/drive_c/Bilder"
 convert -size 8x6 "xc:#$red" "BMP3:$prefix/drive_c/Bilder/Urlaub.bmp"
@@ -177,7 +177,7 @@ expect_stored URL 'www.example.org\bilder'
 expect_stored OpenURL False
 expect_stored Language 2
 expect_stored CloseAfterChange 0
-expect_stored ICQLitePath 'C:\Program Files\ICQLite\'
+expect_stored ICQLitePath 'C:\Program Files (x86)\ICQLite\'
 expect_stored FormLeft 3000  # twips
 expect_stored FormTop 2250
 

@@ -10,7 +10,9 @@
 //     EXPECT_EQ(registry.OpenKeyCount(), 0u);
 //
 // Key and value names compare without regard to ASCII case, and empty path components
-// are skipped, as the Windows registry (measured under Wine) does.
+// are skipped, as the Windows registry (measured under Wine) does. It is the registry of
+// 64-bit Windows as a 64-bit program sees it: the 32-bit view of HKEY_LOCAL_MACHINE\SOFTWARE
+// is its WOW6432Node.
 
 #include <algorithm>
 #include <map>
@@ -35,6 +37,7 @@ public:
         bool create = false;  // CreateKey, else OpenKey
         std::int32_t root = 0;
         std::wstring path;    // as the caller passed it
+        platform::RegistryView view = platform::RegistryView::Own;
     };
 
     // Failures on demand, as a full disk or a key deleted by another program would cause.
@@ -89,9 +92,10 @@ public:
     std::size_t OpenKeyCount() const { return open_.size(); }
 
     // platform::Registry
-    std::optional<platform::RegistryKey> OpenKey(std::int32_t root, const std::wstring& path) override {
-        requests.push_back({false, root, path});
-        const KeyId id = Id(root, path);
+    std::optional<platform::RegistryKey> OpenKey(std::int32_t root, const std::wstring& path,
+                                                 platform::RegistryView view) override {
+        requests.push_back({false, root, path, view});
+        const KeyId id = Id(root, InView(root, path, view));
         if (!keys_.count(id) || Covered(readDenied_, id)) return std::nullopt;
         return Opened(id);
     }
@@ -107,11 +111,12 @@ public:
         if (failQueryData || !value || value->data.size() > capacity) return std::nullopt;
         return value->data;
     }
-    std::optional<platform::RegistryKey> CreateKey(std::int32_t root, const std::wstring& path) override {
-        requests.push_back({true, root, path});
-        const KeyId id = Id(root, path);
+    std::optional<platform::RegistryKey> CreateKey(std::int32_t root, const std::wstring& path,
+                                                   platform::RegistryView view) override {
+        requests.push_back({true, root, path, view});
+        const KeyId id = Id(root, InView(root, path, view));
         if (failCreateKey || Covered(readDenied_, id) || Covered(writeDenied_, id)) return std::nullopt;
-        AddKey(root, path);
+        AddKey(root, InView(root, path, view));
         return Opened(id);
     }
     void SetValue(platform::RegistryKey key, const std::wstring& name, std::uint32_t type,
@@ -136,6 +141,13 @@ private:
             if (end > start) parts.push_back(Folded(path.substr(start, end - start)));
         if (start < path.size()) parts.push_back(Folded(path.substr(start)));
         return parts;
+    }
+    static std::wstring InView(std::int32_t root, const std::wstring& path, platform::RegistryView view) {
+        const std::wstring software = L"software\\";
+        if (view != platform::RegistryView::Bits32 || root != platform::kHkeyLocalMachine ||
+            Folded(path.substr(0, software.size())) != software)
+            return path;
+        return path.substr(0, software.size()) + L"WOW6432Node\\" + path.substr(software.size());
     }
     static KeyId Id(std::int32_t root, const std::wstring& path) {
         KeyId id{root, {}};

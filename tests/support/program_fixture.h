@@ -24,7 +24,8 @@ namespace testing_support {
 class ProgramFixture : public ::testing::Test {
 protected:
     static constexpr wchar_t kOwnKey[] = L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings";
-    static constexpr wchar_t kClientKey[] = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
+    // Where the 32-bit client registers itself on 64-bit Windows.
+    static constexpr wchar_t kClientKey[] = L"SOFTWARE\\WOW6432Node\\Mirabilis\\ICQ\\ICQLite";
     static constexpr wchar_t kClientFolder[] = L"C:\\Programme\\ICQLite\\";
     static constexpr wchar_t kDataFolder[] = L"C:\\Programme\\ICQLite\\LiteDataFiles\\";
     static constexpr std::int32_t kUser = platform::kHkeyCurrentUser;

@@ -31,47 +31,36 @@ inline std::wstring BuildTreePath(const char* path) {
     return windowsPath;
 }
 
+inline BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
+
 // The visible top-level window of the process (this one unless given) with this class and,
 // when given, this title; waited for up to ten seconds, null if it does not come.
 inline HWND WaitForWindow(const std::wstring& className, const std::wstring& title = {},
                           DWORD processId = GetCurrentProcessId()) {
-    struct Search {
-        std::wstring className, title;
-        DWORD processId;
-        HWND found = nullptr;
-    } search{className, title, processId};
-    for (int attempt = 0; attempt < 200 && !search.found; ++attempt) {
-        EnumWindows(
-            [](HWND window, LPARAM data) -> BOOL {
-                auto* s = reinterpret_cast<Search*>(data);
-                DWORD process = 0;
-                GetWindowThreadProcessId(window, &process);
-                if (process != s->processId || !IsWindowVisible(window) || ClassOf(window) != s->className ||
-                    (!s->title.empty() && TextOf(window) != s->title))
-                    return TRUE;
-                s->found = window;
-                return FALSE;
-            },
-            reinterpret_cast<LPARAM>(&search));
-        if (!search.found) std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    for (int attempt = 0; attempt < 200; ++attempt) {
+        std::vector<HWND> windows;
+        EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+        for (HWND window : windows) {
+            DWORD process = 0;
+            GetWindowThreadProcessId(window, &process);
+            if (process == processId && IsWindowVisible(window) && ClassOf(window) == className &&
+                (title.empty() || TextOf(window) == title))
+                return window;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
-    return search.found;
+    return nullptr;
 }
 
 inline std::vector<HWND> Children(HWND parent, const std::wstring& className) {
-    struct Search {
-        std::wstring className;
-        std::vector<HWND> found;
-    } search{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* s = reinterpret_cast<Search*>(data);
-            if (ClassOf(window) == s->className) s->found.push_back(window);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&search));
-    return search.found;
+    std::vector<HWND> all, found;
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&all));
+    for (HWND window : all)
+        if (ClassOf(window) == className) found.push_back(window);
+    return found;
 }
 
 inline HWND ChildWithText(HWND parent, const std::wstring& text) {

@@ -9,23 +9,23 @@ text='C:\Bilder\Grüße Ärger Öl\Жук 😀.jpg'
 failures=0
 
 expect_query() {  # name, type and data as `reg query` lists them
-  if ! "$run" reg query "$key" /v "$1" | tr -d '\r' | LC_ALL=C grep -aEq "^ +$1 +$2 +$3\$"; then
-    echo "FAIL: $1 is not $2 $3:"; "$run" reg query "$key" /v "$1" || true
+  if ! "$run" reg query "$key" /v "$1" /reg:64 | tr -d '\r' | LC_ALL=C grep -aEq "^ +$1 +$2 +$3\$"; then
+    echo "FAIL: $1 is not $2 $3:"; "$run" reg query "$key" /v "$1" /reg:64 || true
     failures=$((failures + 1))
   fi
 }
 
-"$run" reg delete 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' /f >/dev/null 2>&1 || true
+"$run" reg delete 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' /reg:64 /f >/dev/null 2>&1 || true
 
 # The first write creates the branch with its parents.
 "$run" "$probe" kalvex-crosscheck.invalid Missing
 expect_query MissingRead REG_SZ '\(default\)'
 
-"$run" reg add "$key" /v Text /t REG_SZ /d "$text" /f >/dev/null
-"$run" reg add "$key" /v Empty /t REG_SZ /d '' /f >/dev/null
-"$run" reg add "$key" /v Five /t REG_DWORD /d 5 /f >/dev/null
-"$run" reg add "$key" /v AllBits /t REG_DWORD /d 0xffffffff /f >/dev/null
-"$run" reg add "$key" /v Expandable /t REG_EXPAND_SZ /d '%TEMP%\a.jpg' /f >/dev/null
+"$run" reg add "$key" /v Text /t REG_SZ /d "$text" /reg:64 /f >/dev/null
+"$run" reg add "$key" /v Empty /t REG_SZ /d '' /reg:64 /f >/dev/null
+"$run" reg add "$key" /v Five /t REG_DWORD /d 5 /reg:64 /f >/dev/null
+"$run" reg add "$key" /v AllBits /t REG_DWORD /d 0xffffffff /reg:64 /f >/dev/null
+"$run" reg add "$key" /v Expandable /t REG_EXPAND_SZ /d '%TEMP%\a.jpg' /reg:64 /f >/dev/null
 "$run" "$probe" kalvex-crosscheck.invalid Text Empty Five AllBits Expandable
 
 expect_query FiveRead REG_SZ 5
@@ -36,7 +36,7 @@ expect_query TextRead REG_SZ '.*'
 
 # `reg query` prints in the console's code page; the export keeps every character.
 export_file="$(mktemp)"
-"$run" reg export 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' "Z:$(printf '%s' "$export_file" | tr / '\\')" /y >/dev/null
+"$run" reg export 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' "Z:$(printf '%s' "$export_file" | tr / '\\')" /reg:64 /y >/dev/null
 escaped="$(printf '%s' "$text" | sed 's/\\/\\\\/g')"
 if ! iconv -f UTF-16 -t UTF-8 "$export_file" | tr -d '\r' | grep -Fxq "\"TextRead\"=\"$escaped\""; then
   echo "FAIL: TextRead did not keep every character:"; iconv -f UTF-16 -t UTF-8 "$export_file"
@@ -44,5 +44,5 @@ if ! iconv -f UTF-16 -t UTF-8 "$export_file" | tr -d '\r' | grep -Fxq "\"TextRea
 fi
 rm -f "$export_file"
 
-"$run" reg delete 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' /f >/dev/null
+"$run" reg delete 'HKCU\SOFTWARE\kalvex-crosscheck.invalid' /reg:64 /f >/dev/null
 [ "$failures" -eq 0 ]

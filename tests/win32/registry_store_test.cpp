@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <utility>
 
 #include "app/registry_store.h"
 #include "app/settings_table.h"
@@ -28,28 +29,37 @@ protected:
     clsReg objReg{registry, starter};
 };
 
-TEST_F(Win32RegistryStoreTest, ReadsTheClientsFileNameBelowLocalMachine) {
-    HKEY key = nullptr;
-    const bool ownedByTest =
-        RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", 0, KEY_READ, &key) != ERROR_SUCCESS;
-    if (!ownedByTest) RegCloseKey(key);
-    ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite", 0, nullptr, 0, KEY_SET_VALUE,
-                              nullptr, &key, nullptr), ERROR_SUCCESS);
-    // The client writes through the single-byte functions.
-    const char fileName[] = "C:\\Program Files\\ICQLite\\ICQLite.exe";
-    RegSetValueExA(key, "FileName", 0, REG_SZ, reinterpret_cast<const BYTE*>(fileName), sizeof fileName);
-    RegCloseKey(key);
-
+// The tests' prefix is a 64-bit one, with its two views, whichever bitness the test is built for.
+TEST_F(Win32RegistryStoreTest, ReadsTheClientsFileNameBelowLocalMachineInTheViewItWasWrittenTo) {
     const auto& branch = app::settings::kClientBranch;
     objReg.SetMainBranch(branch.mainBranch);
     objReg.SetRootKey(branch.rootKey);
     objReg.SetRegBase(branch.regBase);
     objReg.SetProgram(branch.program);
     objReg.SetSection(branch.section);
-    EXPECT_EQ(objReg.ReadEntry(app::settings::kFileName.name, app::settings::kFileName.readDefault),
-              L"C:\\Program Files\\ICQLite\\ICQLite.exe");
+    using platform::RegistryView;
+    for (const auto& [written, other] : {std::pair{RegistryView::Bits32, RegistryView::Bits64},
+                                         std::pair{RegistryView::Bits64, RegistryView::Bits32}}) {
+        const REGSAM view = written == RegistryView::Bits32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
+        HKEY key = nullptr;
+        ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", 0, KEY_READ | view, &key),
+                  ERROR_FILE_NOT_FOUND);
+        ASSERT_EQ(RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite", 0, nullptr, 0,
+                                  KEY_SET_VALUE | view, nullptr, &key, nullptr),
+                  ERROR_SUCCESS);
+        // The client writes through the single-byte functions.
+        const char fileName[] = "C:\\Program Files (x86)\\ICQLite\\ICQLite.exe";
+        RegSetValueExA(key, "FileName", 0, REG_SZ, reinterpret_cast<const BYTE*>(fileName), sizeof fileName);
+        RegCloseKey(key);
 
-    if (ownedByTest) RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis");
+        objReg.SetView(written);
+        EXPECT_EQ(objReg.ReadEntry(app::settings::kFileName.name, L""), L"C:\\Program Files (x86)\\ICQLite\\ICQLite.exe");
+        objReg.SetView(other);
+        EXPECT_EQ(objReg.ReadEntry(app::settings::kFileName.name, L""), L"");
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite", view, 0);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis\\ICQ", view, 0);
+        RegDeleteKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE\\Mirabilis", view, 0);
+    }
 }
 
 TEST(CommandLineTest, SplitsBackIntoExactlyTheArgumentsGiven) {

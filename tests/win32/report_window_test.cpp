@@ -17,17 +17,16 @@ using namespace errors;
 
 namespace {
 
+BOOL CALLBACK CountIfReportWindow(HWND window, LPARAM counter) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    if (std::wstring(name) == Win32ReportWindow::kClassName) ++*reinterpret_cast<int*>(counter);
+    return TRUE;
+}
+
 int CountReportWindows() {
     int count = 0;
-    EnumThreadWindows(
-        GetCurrentThreadId(),
-        [](HWND window, LPARAM counter) -> BOOL {
-            wchar_t name[64] = {};
-            GetClassNameW(window, name, 64);
-            if (std::wstring(name) == Win32ReportWindow::kClassName) ++*reinterpret_cast<int*>(counter);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&count));
+    EnumThreadWindows(GetCurrentThreadId(), CountIfReportWindow, reinterpret_cast<LPARAM>(&count));
     return count;
 }
 
@@ -123,21 +122,24 @@ struct ModalScenario {
 
 constexpr UINT kFailNow = WM_APP + 1;
 
+ModalScenario* scenario = nullptr;
+
+// Closes the modal report from inside its own message loop, after looking at it.
+void CALLBACK CloseReportSoon(HWND owner, UINT, UINT_PTR, DWORD) {
+    KillTimer(owner, 1);
+    HWND report = FindWindowW(Win32ReportWindow::kClassName, L"Error");
+    scenario->reportWasModal = report && IsWindowVisible(report) && !IsWindowEnabled(owner);
+    PostMessageW(report, WM_CLOSE, 0, 0);
+}
+
 INT_PTR CALLBACK DialogProc(HWND dialog, UINT message, WPARAM, LPARAM lParam) {
-    static ModalScenario* scenario = nullptr;
     if (message == WM_INITDIALOG) {
         scenario = reinterpret_cast<ModalScenario*>(lParam);
         PostMessageW(dialog, kFailNow, 0, 0);
         return TRUE;
     }
     if (message == kFailNow) {
-        // Closes the modal report from inside its own message loop, after looking at it.
-        SetTimer(dialog, 1, 200, [](HWND owner, UINT, UINT_PTR, DWORD) {
-            KillTimer(owner, 1);
-            HWND report = FindWindowW(Win32ReportWindow::kClassName, L"Error");
-            scenario->reportWasModal = report && IsWindowVisible(report) && !IsWindowEnabled(owner);
-            PostMessageW(report, WM_CLOSE, 0, 0);
-        });
+        SetTimer(dialog, 1, 200, CloseReportSoon);
         FailingHandler(53, L"from a dialog");
         scenario->handlerEndedAfterReportClosed = scenario->window->window() == nullptr;
         EndDialog(dialog, 0);

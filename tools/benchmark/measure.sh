@@ -44,7 +44,7 @@ start_once() {
   local begin pid found="" shown window peak
   sleep 0.5  # the previous program's end settles first
   begin="$(now_us)"
-  wine "$1" &
+  "${KX_WINE:-wine}" "$1" &
   pid=$!
   # Looking seldom keeps the processor to the program; the time comes from the notification.
   until found="$(window_of "$pid" "$begin")"; [ -n "$found" ]; do
@@ -82,7 +82,7 @@ met() { if [ "$1" = 1 ]; then echo yes; else echo no; fi; }
 # path and link saved in the registry. Sets apply_text and apply_met.
 measure_apply() {
   local result apply page registry
-  if ! result="$(wine "$apply_benchmark" | tr -d '\r')"; then
+  if ! result="$("${KX_WINE:-wine}" "$apply_benchmark" | tr -d '\r')"; then
     apply_text="failed" apply_met=no
     return
   fi

@@ -5,7 +5,7 @@
 set -euo pipefail
 program="$1" shot="$2"
 
-wine "$program" &
+"${KX_WINE:-wine}" "$program" &
 pid=$!
 window="$(timeout 60 xdotool search --sync --onlyvisible --pid "$pid" | head -n 1)" || true
 if [ -z "$window" ]; then

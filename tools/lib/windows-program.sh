@@ -6,6 +6,12 @@ export WINEDEBUG="${WINEDEBUG:--all}"
 # A fresh prefix would otherwise offer to download Mono and Gecko, which nothing here needs;
 # Wine's menu builder would copy the prefix's Start-menu entries into the desktop's menus.
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+# With 32-bit Wine installed, Debian's `wine` is the 32-bit loader, which hands a 64-bit GUI
+# program to a process of its own and returns at once: its process id, window and memory
+# would not be the started process's. The 64-bit build runs under the 64-bit loader.
+KX_WINE=wine
+[ ! -x /usr/lib/wine/wine64 ] || KX_WINE=/usr/lib/wine/wine64
+export KX_WINE
 
 kx_program="$PWD/build/windows/app/Kalvex3.exe"
 kx_control_library="$PWD/build/windows/button/win32/Vantor1.dll"
@@ -33,5 +39,5 @@ kx_prepare_prefix() {
 # registered in the prefix; registering again after each build keeps the entries current.
 kx_register_control_library() {
   [ -f "$kx_control_library" ] || return 0
-  wine regsvr32 /s "$(winepath -w "$kx_control_library")"
+  "$KX_WINE" regsvr32 /s "$(winepath -w "$kx_control_library")"
 }

@@ -9,16 +9,21 @@ export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenu
 trap 'wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "FAILED: $*" >&2; exit 1; }
 key='HKLM\SOFTWARE\Mirabilis\ICQ\ICQLite'
-registered() { wine reg query "$key" /v FileName 2>/dev/null | tr -d '\r' | sed -n 's/^ *FileName \{4\}REG_SZ \{4\}//p'; }
-installed="$WINEPREFIX/drive_c/Program Files/ICQLite"
+registered() {  # VIEW
+  wine reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' | sed -n 's/^ *FileName \{4\}REG_SZ \{4\}//p'
+}
+unregister() { for view in 32 64; do wine reg delete 'HKLM\SOFTWARE\Mirabilis' "/reg:$view" /f >/dev/null 2>&1 || true; done; }
+installed="$WINEPREFIX/drive_c/Program Files (x86)/ICQLite"
 
 mkdir -p "$WINEPREFIX"
-wine reg delete 'HKLM\SOFTWARE\Mirabilis' /f >/dev/null 2>&1 || true
+unregister
 rm -rf "$installed"
 
 tools/install-sample-client.sh >/dev/null
+# As the 32-bit client registers itself on 64-bit Windows: in the 32-bit view only.
+[ -z "$(registered 64)" ] || fail "registered in the 64-bit view"
 # The locator cuts the registered name back by two components and expects ICQLite.exe there.
-name="$(registered)"
+name="$(registered 32)"
 folder="${name%\\*}"
 folder="${folder%\\*}"
 [ "${folder:0:3}" = 'C:\' ] || fail "registered '$name' is not on drive C"
@@ -29,9 +34,13 @@ for file in climage.html climage.gif banners.xml clbanner.xml; do
     fail "LiteDataFiles/$file is missing or differs"
 done
 
-rm -rf "$installed"
-wine reg add "$key" /v FileName /t REG_SZ /d 'D:\Own\ICQLite\Bin\ICQLite.exe' /f >/dev/null
-tools/install-sample-client.sh >/dev/null
-[ "$(registered)" = 'D:\Own\ICQLite\Bin\ICQLite.exe' ] || fail "the registered client was replaced"
-[ ! -e "$installed" ] || fail "the sample client was installed beside a registered one"
+# A client registered in either view stays as it is.
+for view in 32 64; do
+  rm -rf "$installed"
+  unregister
+  wine reg add "$key" /v FileName /t REG_SZ /d 'D:\Own\ICQLite\Bin\ICQLite.exe' "/reg:$view" /f >/dev/null
+  tools/install-sample-client.sh >/dev/null
+  [ "$(registered "$view")" = 'D:\Own\ICQLite\Bin\ICQLite.exe' ] || fail "the client registered in view $view was replaced"
+  [ ! -e "$installed" ] || fail "the sample client was installed beside one registered in view $view"
+done
 echo "The sample client is found through its registration and never replaces another."

@@ -1,7 +1,10 @@
 // Vantor1.dll as a library: its exports and object counting, its type library and version
-// block, and its registration for a user without administrator rights.
+// block, its registration for a user without administrator rights and beside the library of
+// the other bitness.
 
 #include <gtest/gtest.h>
+
+#include <process.h>
 
 #include <map>
 
@@ -106,26 +109,110 @@ void Snapshot(HKEY key, const std::wstring& path, std::map<std::wstring, std::ws
 }
 
 // The ProgID, the control marking and the other names are checked through regsvr32 by
-// regsvr32_test.sh; here what only a key-by-key comparison shows.
-TEST(ComServerTest, PerUserRegistrationIsRemovedExactly) {
+// regsvr32_test.sh; here what only a key-by-key comparison shows, and that OLE finds the
+// type library under the version it asks for.
+TEST(ComServerTest, RegistrationIsFoundByOleAndRemovedExactly) {
+    // Machine-wide, since Wine's HKEY_CLASSES_ROOT does not show the user's own classes.
+    const std::wstring path = ExeFolder() + L"Vantor1.dll";
+    ASSERT_EQ(button::RegisterServerIn(HKEY_LOCAL_MACHINE, path), S_OK);
+    BSTR found = nullptr;
+    EXPECT_EQ(QueryPathOfRegTypeLib(LIBID_Vantor1, 14, 0, 0x409, &found), S_OK);
+    EXPECT_EQ(std::wstring(found ? found : L""), path);
+    SysFreeString(found);
+    ComPtr<ITypeLib> library;
+    EXPECT_EQ(LoadRegTypeLib(LIBID_Vantor1, 14, 0, 0x409, library.put()), S_OK);
+    library = nullptr;
+    ASSERT_EQ(button::UnregisterServerIn(HKEY_LOCAL_MACHINE), S_OK);
+
     HKEY classes = nullptr;
     ASSERT_EQ(RegCreateKeyExW(HKEY_CURRENT_USER, L"Software\\Classes", 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                               &classes, nullptr), ERROR_SUCCESS);
     std::map<std::wstring, std::wstring> before, registered, after;
     Snapshot(classes, L"", before);
-    ASSERT_EQ(button::RegisterServerIn(classes, L"C:\\Program Files\\Kalvex3\\Vantor1.dll"), S_OK);
+    ASSERT_EQ(button::RegisterServerIn(HKEY_CURRENT_USER, path), S_OK);
     Snapshot(classes, L"", registered);
-    const std::wstring server = L"\\CLSID\\{B6653820-FA71-47CE-9CEB-75C9CF9C1196}\\InprocServer32";
-    EXPECT_EQ(registered[server + L"|"], L"C:\\Program Files\\Kalvex3\\Vantor1.dll");
-    EXPECT_EQ(registered[server + L"|ThreadingModel"], L"Apartment");
-    const std::wstring platform = sizeof(void*) == 8 ? L"win64" : L"win32";
-    EXPECT_EQ(registered[L"\\TypeLib\\{AADDFFBD-A1AD-4AA5-A0EC-623AB86D0480}\\14.0\\409\\" + platform + L"|"],
-              L"C:\\Program Files\\Kalvex3\\Vantor1.dll");
+    const std::wstring cls = L"\\CLSID\\{B6653820-FA71-47CE-9CEB-75C9CF9C1196}", progId = L"\\Vantor1.cButton";
+    EXPECT_EQ(registered[cls + L"\\InprocServer32|"], path);
+    EXPECT_EQ(registered[cls + L"\\InprocServer32|ThreadingModel"], L"Apartment");
+    // What the marshaller reads from an interface is the name of the type library's version key.
+    const std::wstring version = registered[L"\\Interface\\{C3253F8D-429D-4A5A-91A1-E081EA0EBFAB}\\TypeLib|Version"];
+    EXPECT_TRUE(registered.count(L"\\TypeLib\\{AADDFFBD-A1AD-4AA5-A0EC-623AB86D0480}\\" + version)) << version;
 
-    ASSERT_EQ(button::UnregisterServerIn(classes), S_OK);
+    // What another program added below the class and the ProgID stays, with the keys holding it.
+    std::map<std::wstring, std::wstring> expected = before;
+    expected[L"\\CLSID"];
+    for (const std::wstring& key : {cls, progId}) {
+        ASSERT_EQ(RegSetKeyValueW(classes, key.c_str() + 1, L"Other", REG_SZ, L"x", 4), ERROR_SUCCESS);
+        ASSERT_EQ(RegSetKeyValueW(classes, (key.substr(1) + L"\\Other").c_str(), nullptr, REG_SZ, L"x", 4),
+                  ERROR_SUCCESS);
+        expected[key];
+        expected[key + L"\\Other"];
+        expected[key + L"|Other"] = expected[key + L"\\Other|"] = L"x";
+    }
+    ASSERT_EQ(button::UnregisterServerIn(HKEY_CURRENT_USER), S_OK);
+    Snapshot(classes, L"", after);
+    EXPECT_EQ(after, expected);
+
+    for (const std::wstring& key : {cls, progId}) RegDeleteTreeW(classes, key.c_str() + 1);
+    ASSERT_EQ(button::UnregisterServerIn(HKEY_CURRENT_USER), S_OK);
+    after.clear();
     Snapshot(classes, L"", after);
     EXPECT_EQ(after, before);
     RegCloseKey(classes);
+}
+
+// The default value of a key below HKEY_LOCAL_MACHINE\Software\Classes in one registry view;
+// empty when it is not there.
+std::wstring MachineValue(const std::wstring& key, REGSAM view = 0) {
+    HKEY opened = nullptr;
+    wchar_t data[MAX_PATH] = {};
+    DWORD size = sizeof(data) - sizeof(wchar_t);
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, (L"Software\\Classes\\" + key).c_str(), 0, KEY_QUERY_VALUE | view,
+                      &opened) == ERROR_SUCCESS) {
+        RegQueryValueExW(opened, nullptr, nullptr, nullptr, reinterpret_cast<BYTE*>(data), &size);
+        RegCloseKey(opened);
+    }
+    return data;
+}
+
+// The exit code of the system's regsvr32 of one bitness.
+intptr_t Regsvr32(bool x86, const std::wstring& arguments) {
+    wchar_t folder[MAX_PATH] = {};
+    x86 ? GetSystemWow64DirectoryW(folder, MAX_PATH) : GetSystemDirectoryW(folder, MAX_PATH);
+    return _wspawnl(_P_WAIT, (std::wstring(folder) + L"\\regsvr32.exe").c_str(), L"regsvr32", L"/s",
+                    arguments.c_str(), nullptr);
+}
+
+// Both bitnesses registered machine-wide, as the setup does on 64-bit Windows: unregistering
+// either leaves the other whole. The 32-bit side is seen through its registry view; creating
+// it needs a 32-bit process, which the 32-bit build's tests are.
+TEST(ComServerTest, SideBySideRegistrationOfBothBitnesses) {
+    const std::wstring x86 = ExeFolder() + L"x86\\Vantor1.dll", x64 = ExeFolder() + L"Vantor1.dll";
+    if (GetFileAttributesW(x86.c_str()) == INVALID_FILE_ATTRIBUTES) GTEST_SKIP() << "no 32-bit library beside";
+    Apartment apartment;
+    const std::wstring server = L"CLSID\\{B6653820-FA71-47CE-9CEB-75C9CF9C1196}\\InprocServer32";
+    const std::wstring typeLib = L"TypeLib\\{AADDFFBD-A1AD-4AA5-A0EC-623AB86D0480}\\e.0";
+    for (const bool x64Leaves : {true, false}) {
+        ASSERT_EQ(Regsvr32(true, L"\"" + x86 + L"\""), 0);
+        ASSERT_EQ(Regsvr32(false, L"\"" + x64 + L"\""), 0);
+        ASSERT_EQ(Regsvr32(!x64Leaves, L"/u \"" + (x64Leaves ? x64 : x86) + L"\""), 0);
+        EXPECT_EQ(MachineValue(server, KEY_WOW64_64KEY), x64Leaves ? L"" : x64);
+        EXPECT_EQ(MachineValue(typeLib + L"\\409\\win64"), x64Leaves ? L"" : x64);
+        EXPECT_EQ(MachineValue(server, KEY_WOW64_32KEY), x64Leaves ? x86 : L"");
+        EXPECT_EQ(MachineValue(typeLib + L"\\409\\win32"), x64Leaves ? x86 : L"");
+        EXPECT_EQ(MachineValue(L"Vantor1.cButton\\Clsid"), L"{B6653820-FA71-47CE-9CEB-75C9CF9C1196}");
+        ComPtr<ITypeLib> library;
+        EXPECT_EQ(LoadRegTypeLib(LIBID_Vantor1, 14, 0, 0x409, library.put()), S_OK);
+        if (!x64Leaves) {
+            CLSID clsid = {};
+            ComPtr<IUnknown> button;
+            EXPECT_EQ(CLSIDFromProgID(L"Vantor1.cButton", &clsid), S_OK);
+            EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IUnknown,
+                                       reinterpret_cast<void**>(button.put())), S_OK);
+        }
+        ASSERT_EQ(Regsvr32(x64Leaves, L"/u \"" + (x64Leaves ? x86 : x64) + L"\""), 0);
+    }
+    EXPECT_EQ(MachineValue(L"Vantor1.cButton\\Clsid") + MachineValue(typeLib), L"");
 }
 
 }  // namespace

@@ -71,23 +71,19 @@ std::wstring TextOf(HWND window) {
     return text;
 }
 
-struct Wanted {
-    std::wstring className, title;
-    HWND found = nullptr;
-};
+BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
+    reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+    return TRUE;
+}
 
 HWND FindShown(const std::wstring& className, const std::wstring& title) {
-    Wanted wanted{className, title};
-    EnumWindows(
-        [](HWND window, LPARAM data) -> BOOL {
-            auto* w = reinterpret_cast<Wanted*>(data);
-            if (!IsWindowVisible(window) || ClassOf(window) != w->className) return TRUE;
-            if (w->title != L"*" && TextOf(window) != w->title) return TRUE;
-            w->found = window;
-            return FALSE;
-        },
-        reinterpret_cast<LPARAM>(&wanted));
-    return wanted.found;
+    std::vector<HWND> windows;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&windows));
+    for (HWND window : windows) {
+        if (!IsWindowVisible(window) || ClassOf(window) != className) continue;
+        if (title == L"*" || TextOf(window) == title) return window;
+    }
+    return nullptr;
 }
 
 template <typename Condition>
@@ -108,13 +104,7 @@ HWND Shown(const std::wstring& className, const std::wstring& title) {
 
 std::vector<HWND> Descendants(HWND parent) {
     std::vector<HWND> found;
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM data) -> BOOL {
-            reinterpret_cast<std::vector<HWND>*>(data)->push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&found));
+    EnumChildWindows(parent, CollectWindow, reinterpret_cast<LPARAM>(&found));
     return found;
 }
 
