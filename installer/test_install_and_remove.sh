@@ -1,55 +1,79 @@
 #!/usr/bin/env bash
-# Installs Kalvex3 silently into the test prefix, checks its files, Start-menu entry, control
-# registration and uninstall entry, removes it silently and checks that nothing of it is
-# left in the files or the registry, while the user's own settings stay.
-# Usage: test_install_and_remove.sh WINE_RUN PREFIX SETUP.exe Kalvex3.exe Vantor1.dll
+# Installs Kalvex3 silently into a Wine prefix, checks where its files, control registrations
+# and uninstall entry went, removes it silently and checks that nothing of it is left in the
+# files or either registry view, while the user's own settings stay.
+# With the 32-bit Vantor1.dll as last argument the prefix is a WoW64 one: the given 64-bit pair
+# belongs in Program Files and the 64-bit view, the 32-bit library in Program Files (x86) and
+# the 32-bit view. Without it the prefix is a 32-bit one and the given pair is the 32-bit one.
+# Usage: test_install_and_remove.sh WINE_RUN PREFIX SETUP.exe Kalvex3.exe Vantor1.dll [Vantor1-32.dll]
 set -euo pipefail
-run="$1" prefix="$2" setup="$3" built_exe="$4" built_dll="$5"
+run="$1" prefix="$2" setup="$3" built_exe="$4" built_dll="$5" built_dll32="${6:-}"
+view=32
+[ -z "$built_dll32" ] || view=64
 
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
-fail() { echo "FAILED: $*" >&2; exit 1; }
+programs='./Program Files/Kalvex3' programs32='./Program Files (x86)/Kalvex3'
+fail() {
+  echo "FAILED: $*" >&2
+  # Remove a failed installation too: a prefix left with it would fail the next run as well.
+  [ ! -f "$programs/Uninstall.exe" ] || { "$run" "$PWD/$programs/Uninstall.exe" /S; WINEPREFIX="$prefix" wineserver -w; }
+  exit 1
+}
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
-# The data of value NAME of KEY, or of its default value without NAME.
+# The data of value NAME of KEY in VIEW, or of its default value without NAME; empty if absent.
 reg_data() {
-  local query=(/v "${2:-}") name="${2:-(Default)}"
-  [ -n "${2:-}" ] || query=(/ve)
-  "$run" reg query "$1" "${query[@]}" 2>/dev/null | tr -d '\r' | sed -n "s/^ *$name \{4\}REG_[A-Z_]* \{4\}//p"
+  local query=(/v "${3:-}") name="${3:-(Default)}"
+  [ -n "${3:-}" ] || query=(/ve)
+  { "$run" reg query "$1" "${query[@]}" "/reg:$2" 2>/dev/null || true; } | tr -d '\r' |
+    sed -n "s/^ *$name \{4\}REG_[A-Z_]* \{4\}//p"
 }
 
-# Every value of both software branches, each line prefixed with its key, and every path below
-# drive C. The uninstaller runs from a copy in the user's temporary folder, which it cannot
-# delete while running; that folder is left for Windows to clear, as on any NSIS removal.
+# Every key and value of the machine's software branch in both views (one and the same in a
+# 32-bit prefix) and of the user's, each line prefixed with its view and key, and every path
+# below drive C. The uninstaller runs from a copy in the user's temporary folder, which it
+# cannot delete while running; that folder is left for Windows to clear, as on any NSIS removal.
 snapshot() {
-  local hive
-  for hive in 'HKEY_LOCAL_MACHINE\Software' 'HKEY_CURRENT_USER\Software'; do
-    "$run" regedit /E "$(windows_path "$work/export.reg")" "$hive"
+  local branch
+  for branch in 'HKLM\Software 64' 'HKLM\Software 32' 'HKCU\Software 64'; do
+    "$run" reg export "${branch% *}" "$(windows_path "$work/export.reg")" "/reg:${branch#* }" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' |
-      awk '/^\[/ { key = $0; print; next } NF { print key " " $0 }'
+      awk -v view="${branch#* }" '/^\[/ { key = view $0; print key; next } NF { print key " " $0 }'
   done | sort > "$work/$1.registry"
-  (cd "$prefix/drive_c" && find . -mindepth 1 | grep -v '/Temp/~nsu[^/]*\.tmp' | sort) > "$work/$1.files"
+  find . -mindepth 1 | grep -v '/Temp/~nsu[^/]*\.tmp' | sort > "$work/$1.files"
 }
 
+cd "$prefix/drive_c"
 settings='HKCU\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings'
-"$run" reg add "$settings" /v Language /t REG_SZ /d 2 /f >/dev/null
+"$run" reg add "$settings" /v Language /t REG_SZ /d 2 /f /reg:64 >/dev/null
 snapshot before
 
 "$run" "$setup" /S || fail "the installer ended with exit code $?"
 
-folder="$prefix/drive_c/Program Files/Kalvex3"
-cmp -s "$folder/Kalvex3.exe" "$built_exe" || fail "Kalvex3.exe is not the one built"
-cmp -s "$folder/Vantor1.dll" "$built_dll" || fail "Vantor1.dll is not the one built"
-[ -f "$folder/Uninstall.exe" ] || fail "no uninstaller"
-[ -f "$prefix/drive_c/ProgramData/Microsoft/Windows/Start Menu/Programs/Kalvex 3.lnk" ] || fail "no Start-menu entry"
+snapshot installed
+{
+  printf '%s\n' "$programs"{,/Kalvex3.exe,/Uninstall.exe,/Vantor1.dll} \
+    './ProgramData/Microsoft/Windows/Start Menu/Programs/Kalvex 3.lnk'
+  [ -z "$built_dll32" ] || printf '%s\n' "$programs32"{,/Vantor1.dll}
+} | sort > "$work/expected.files"
+comm -13 "$work/before.files" "$work/installed.files" | diff "$work/expected.files" - >&2 ||
+  fail "the setup did not add the files expected (<) but those marked >"
+cmp -s "$programs/Kalvex3.exe" "$built_exe" || fail "Kalvex3.exe is not the one built"
+cmp -s "$programs/Vantor1.dll" "$built_dll" || fail "Vantor1.dll is not the one built"
+[ -z "$built_dll32" ] || cmp -s "$programs32/Vantor1.dll" "$built_dll32" || fail "the 32-bit Vantor1.dll is not the one built"
 
-server="$(reg_data 'HKCR\CLSID\{B6653820-FA71-47CE-9CEB-75C9CF9C1196}\InprocServer32')"
-[ "${server,,}" = 'c:\program files\kalvex3\vantor1.dll' ] || fail "the button class is served by '$server'"
-[ -n "$(reg_data 'HKCR\Vantor1.cButton\CLSID')" ] || fail "the button's ProgID is not registered"
+class='HKLM\Software\Classes\CLSID\{B6653820-FA71-47CE-9CEB-75C9CF9C1196}\InprocServer32'
+server="$(reg_data "$class" $view)"
+[ "${server,,}" = 'c:\program files\kalvex3\vantor1.dll' ] || fail "in the $view-bit view the button class is served by '$server'"
+if [ -n "$built_dll32" ]; then
+  server="$(reg_data "$class" 32)"
+  [ "${server,,}" = 'c:\program files (x86)\kalvex3\vantor1.dll' ] || fail "in the 32-bit view the button class is served by '$server'"
+fi
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvex3'
-[ "$(reg_data "$uninstall_key" QuietUninstallString)" = '"C:\Program Files\Kalvex3\Uninstall.exe" /S' ] ||
-  fail "no silent uninstall entry"
+[ "$(reg_data "$uninstall_key" $view QuietUninstallString)" = '"C:\Program Files\Kalvex3\Uninstall.exe" /S' ] ||
+  fail "no silent uninstall entry in the $view-bit view"
 
-"$run" "$folder/Uninstall.exe" /S || fail "the uninstaller ended with exit code $?"
+"$run" "$PWD/$programs/Uninstall.exe" /S || fail "the uninstaller ended with exit code $?"
 # It goes on in its temporary copy; all of it has ended once the prefix's server has.
 WINEPREFIX="$prefix" timeout 120 wineserver -w || fail "the uninstaller did not end"
 
@@ -60,5 +84,5 @@ if [ -s "$work/left.registry" ] || [ -s "$work/left.files" ]; then
   cat "$work/left.registry" "$work/left.files" >&2
   fail "the removal left the entries above"
 fi
-[ "$(reg_data "$settings" Language)" = 2 ] || fail "the user's settings were removed"
-echo "Installed, checked and removed without a trace; the user's settings stay."
+[ "$(reg_data "$settings" 64 Language)" = 2 ] || fail "the user's settings were removed"
+echo "Installed in the $view-bit places, checked and removed without a trace; the user's settings stay."
