@@ -43,9 +43,10 @@ snapshot() {
   find . -mindepth 1 | grep -v '/Temp/~nsu[^/]*\.tmp' | sort > "$work/$1.files"
 }
 
-cd "$prefix/drive_c"
+# The first run through the runner makes the prefix.
 settings='HKCU\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings'
 "$run" reg add "$settings" /v Language /t REG_SZ /d 2 /f /reg:64 >/dev/null
+cd "$prefix/drive_c"
 snapshot before
 
 "$run" "$setup" /S || fail "the installer ended with exit code $?"
