@@ -4,6 +4,7 @@
 #include "app/win32/button_site.h"
 #include "app/win32/com_error.h"
 #include "button/win32/private_activation.h"
+#include "platform/units.h"
 #include "platform/win32/program_folder.h"
 
 namespace app::win32 {
@@ -41,7 +42,7 @@ void PutProperty(IDispatch* dispatch, DISPID id, VARIANT& value) {
                            nullptr));
 }
 
-int IconPixels(HWND parent) { return MulDiv(16, static_cast<int>(GetDpiForWindow(parent)), 96); }
+int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(GetDpiForWindow(parent))); }
 
 }  // namespace
 

@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "app/win32/resources.h"
+#include "platform/units.h"
 #include "platform/win32/last_error.h"
 
 namespace app::win32 {
@@ -11,7 +12,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Kalvex3.Form";
 constexpr wchar_t kFormProperty[] = L"Kalvex3.Form";
-constexpr int kTwipsPerInch = 1440;
 
 void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW existing = {};
@@ -60,8 +60,8 @@ void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, 
     if (!window_) platform::RaiseLastError();
     SetPropW(window_, kFormProperty, this);
     const UINT dpi = Dpi();
-    RECT frame = {0, 0, MulDiv(clientWidth, static_cast<int>(dpi), kTwipsPerInch),
-                  MulDiv(clientHeight, static_cast<int>(dpi), kTwipsPerInch)};
+    RECT frame = {0, 0, platform::PixelsFromTwips(clientWidth, static_cast<int>(dpi)),
+                  platform::PixelsFromTwips(clientHeight, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
     SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -71,8 +71,9 @@ UINT Form::Dpi() const { return GetDpiForWindow(window_); }
 
 RECT Form::PixelsOf(const TwipsRect& at) const {
     const int dpi = static_cast<int>(Dpi());
-    const int left = MulDiv(at.left, dpi, kTwipsPerInch), top = MulDiv(at.top, dpi, kTwipsPerInch);
-    return {left, top, left + MulDiv(at.width, dpi, kTwipsPerInch), top + MulDiv(at.height, dpi, kTwipsPerInch)};
+    const int left = platform::PixelsFromTwips(at.left, dpi), top = platform::PixelsFromTwips(at.top, dpi);
+    return {left, top, left + platform::PixelsFromTwips(at.width, dpi),
+            top + platform::PixelsFromTwips(at.height, dpi)};
 }
 
 HFONT Form::FontFor(const Typeface& face) {
@@ -81,7 +82,7 @@ HFONT Form::FontFor(const Typeface& face) {
         if (font.dpi == dpi && font.face.hundredths == face.hundredths && font.face.bold == face.bold &&
             std::wcscmp(font.face.name, face.name) == 0)
             return font.handle;
-    HFONT handle = CreateFontW(-MulDiv(face.hundredths, static_cast<int>(dpi), 7200), 0, 0, 0,
+    HFONT handle = CreateFontW(-platform::PixelsFromHundredthsOfPoint(face.hundredths, static_cast<int>(dpi)), 0, 0, 0,
                                face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                face.name);

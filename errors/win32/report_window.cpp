@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/units.h"
+
 namespace errors {
 
 namespace {
@@ -10,9 +12,9 @@ namespace {
 constexpr int kClientWidth = 12420;
 constexpr int kClientHeight = 5595;
 constexpr int kTextLeft = 60, kTextTop = 15, kTextWidth = 12300, kTextHeight = 5520;
-constexpr int kFontTenthPoints = 975;  // Courier New 9.75 pt
+constexpr int kFontHundredths = 975;  // Courier New 9.75 pt
 
-int Pixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+int Pixels(int twips, UINT dpi) { return platform::PixelsFromTwips(twips, static_cast<int>(dpi)); }
 
 UINT DpiOf(HWND window) {
     if (window) return GetDpiForWindow(window);
@@ -84,9 +86,9 @@ void Win32ReportWindow::Create() {
 }
 
 void Win32ReportWindow::ApplyFont(UINT dpi) {
-    HFONT font = CreateFontW(-MulDiv(kFontTenthPoints, static_cast<int>(dpi), 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             FIXED_PITCH | FF_MODERN, L"Courier New");
+    const int height = platform::PixelsFromHundredthsOfPoint(kFontHundredths, static_cast<int>(dpi));
+    HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
     SendMessageW(textBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
