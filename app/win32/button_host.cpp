@@ -13,10 +13,6 @@ namespace {
 
 using Microsoft::WRL::ComPtr;
 
-// The dispatch ids that the control's type library fixes.
-constexpr DISPID kButtonCaption = 0x68030004;
-constexpr DISPID kButtonEnabled = 0x68030008;
-
 // Through the registration when the library is registered; otherwise from the library
 // that ships in the program's own folder.
 ComPtr<IOleObject> CreateButton() {
@@ -106,7 +102,7 @@ void ButtonHost::SetCaption(const std::wstring& caption) {
     value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
     if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
     try {
-        PutProperty(dispatch_.Get(), kButtonCaption, value);
+        PutProperty(dispatch_.Get(), DISPID_BUTTON_CAPTION, value);
     } catch (...) {
         VariantClear(&value);
         throw;
@@ -118,7 +114,7 @@ std::wstring ButtonHost::Caption() {
     DISPPARAMS none = {};
     VARIANT result;
     VariantInit(&result);
-    Check(dispatch_->Invoke(kButtonCaption, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+    Check(dispatch_->Invoke(DISPID_BUTTON_CAPTION, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
                             nullptr, nullptr));
     std::wstring caption;
     if (result.vt == VT_BSTR && result.bstrVal) caption.assign(result.bstrVal, SysStringLen(result.bstrVal));
@@ -131,7 +127,7 @@ void ButtonHost::SetEnabled(bool enabled) {
     VariantInit(&value);
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    PutProperty(dispatch_.Get(), kButtonEnabled, value);
+    PutProperty(dispatch_.Get(), DISPID_BUTTON_ENABLED, value);
 }
 
 void ButtonHost::SetVisible(bool visible) {

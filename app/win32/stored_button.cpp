@@ -16,7 +16,7 @@ namespace {
 using Microsoft::WRL::ComPtr;
 
 // What the control takes for a value that the layout leaves out.
-constexpr std::int32_t kDefaultForm = 0;
+constexpr BtnForms kDefaultForm = Rechteck;
 constexpr std::uint32_t kDefaultBackColor = 0xFFFFFF;
 constexpr wchar_t kDefaultCaption[] = L"cButton";
 constexpr std::uint32_t kDefaultFontColor = 0;
