@@ -5,6 +5,7 @@
 #include "button/button.h"
 #include "button/attempt.h"
 #include "button/control_error.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
@@ -13,7 +14,7 @@ constexpr float kPictureHeightAllowance = 100;
 constexpr float kOuterMargin = 120;
 constexpr float kGap = 50;
 
-float HimetricToTwips(std::int32_t himetric) { return static_cast<float>(himetric) * 1440.0f / 2540.0f; }
+float HimetricToTwips(std::int32_t himetric) { return platform::TwipsFromHimetric(static_cast<float>(himetric)); }
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 #include "app/win32/button_site.h"
 #include "app/win32/com_error.h"
 #include "button/win32/private_activation.h"
+#include "platform/units.h"
 #include "platform/win32/program_folder.h"
 
 namespace app::win32 {
@@ -11,10 +12,6 @@ namespace app::win32 {
 namespace {
 
 using Microsoft::WRL::ComPtr;
-
-// The dispatch ids that the control's type library fixes.
-constexpr DISPID kButtonCaption = 0x68030004;
-constexpr DISPID kButtonEnabled = 0x68030008;
 
 // Through the registration when the library is registered; otherwise from the library
 // that ships in the program's own folder.
@@ -41,7 +38,7 @@ void PutProperty(IDispatch* dispatch, DISPID id, VARIANT& value) {
                            nullptr));
 }
 
-int IconPixels(HWND parent) { return MulDiv(16, static_cast<int>(GetDpiForWindow(parent)), 96); }
+int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(GetDpiForWindow(parent))); }
 
 }  // namespace
 
@@ -105,7 +102,7 @@ void ButtonHost::SetCaption(const std::wstring& caption) {
     value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
     if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
     try {
-        PutProperty(dispatch_.Get(), kButtonCaption, value);
+        PutProperty(dispatch_.Get(), DISPID_BUTTON_CAPTION, value);
     } catch (...) {
         VariantClear(&value);
         throw;
@@ -117,7 +114,7 @@ std::wstring ButtonHost::Caption() {
     DISPPARAMS none = {};
     VARIANT result;
     VariantInit(&result);
-    Check(dispatch_->Invoke(kButtonCaption, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
+    Check(dispatch_->Invoke(DISPID_BUTTON_CAPTION, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
                             nullptr, nullptr));
     std::wstring caption;
     if (result.vt == VT_BSTR && result.bstrVal) caption.assign(result.bstrVal, SysStringLen(result.bstrVal));
@@ -130,7 +127,7 @@ void ButtonHost::SetEnabled(bool enabled) {
     VariantInit(&value);
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    PutProperty(dispatch_.Get(), kButtonEnabled, value);
+    PutProperty(dispatch_.Get(), DISPID_BUTTON_ENABLED, value);
 }
 
 void ButtonHost::SetVisible(bool visible) {

@@ -4,10 +4,6 @@
 
 namespace app::win32 {
 
-namespace {
-constexpr DISPID kClick = 1;
-}
-
 HRESULT ButtonSite::QueryInterface(REFIID riid, void** object) {
     if (!object) return E_POINTER;
     if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
@@ -154,7 +150,7 @@ HRESULT ButtonEvents::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
 HRESULT ButtonEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
 HRESULT ButtonEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
-    if (id != kClick || !onClick_) return S_OK;  // the other events are not the window's concern
+    if (id != DISPID_CBUTTON_CLICK || !onClick_) return S_OK;  // the other events are not the window's concern
     // The handler may close the window, which disconnects this sink while it runs.
     const std::function<void()> handler = onClick_;
     AddRef();

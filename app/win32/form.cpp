@@ -3,6 +3,7 @@
 #include <cwchar>
 
 #include "app/win32/resources.h"
+#include "platform/units.h"
 #include "platform/win32/last_error.h"
 
 namespace app::win32 {
@@ -11,22 +12,6 @@ namespace {
 
 constexpr wchar_t kClassName[] = L"Kalvex3.Form";
 constexpr wchar_t kFormProperty[] = L"Kalvex3.Form";
-constexpr int kTwipsPerInch = 1440;
-
-void RegisterFormClass(HINSTANCE instance, WNDPROC procedure) {
-    WNDCLASSEXW existing = {};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kClassName, &existing)) return;
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = instance;
-    windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(IDI_KALVEX3));
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kClassName;
-    RegisterClassExW(&windowClass);
-}
 
 bool IsEditControl(HWND control) {
     wchar_t name[16] = {};
@@ -45,34 +30,30 @@ bool IsPushButton(HWND control) {
 
 Form::~Form() {
     buttons_.clear();
-    if (window_) {
-        SetWindowLongPtrW(window_, GWLP_USERDATA, 0);
-        RemovePropW(window_, kFormProperty);
-        DestroyWindow(window_);
-    }
+    if (handle()) RemovePropW(handle(), kFormProperty);
+    DestroyDetached();
     for (const Font& font : fonts_) DeleteObject(font.handle);
 }
 
 void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, int clientWidth, int clientHeight) {
-    RegisterFormClass(instance_, &Form::WindowProc);
-    CreateWindowExW(exStyle, kClassName, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, nullptr, instance_,
-                    this);
-    if (!window_) platform::RaiseLastError();
-    SetPropW(window_, kFormProperty, this);
+    Register(instance_, {kClassName, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)), 0,
+                         LoadIconW(instance_, MAKEINTRESOURCEW(IDI_KALVEX3))});
+    if (!CreateWindowFor(exStyle, kClassName, title, style, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, owner, instance_))
+        platform::RaiseLastError();
+    SetPropW(window(), kFormProperty, this);
     const UINT dpi = Dpi();
-    RECT frame = {0, 0, MulDiv(clientWidth, static_cast<int>(dpi), kTwipsPerInch),
-                  MulDiv(clientHeight, static_cast<int>(dpi), kTwipsPerInch)};
+    RECT frame = {0, 0, platform::PixelsFromTwips(clientWidth, static_cast<int>(dpi)),
+                  platform::PixelsFromTwips(clientHeight, static_cast<int>(dpi))};
     AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
-    SetWindowPos(window_, nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
+    SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-UINT Form::Dpi() const { return GetDpiForWindow(window_); }
-
 RECT Form::PixelsOf(const TwipsRect& at) const {
     const int dpi = static_cast<int>(Dpi());
-    const int left = MulDiv(at.left, dpi, kTwipsPerInch), top = MulDiv(at.top, dpi, kTwipsPerInch);
-    return {left, top, left + MulDiv(at.width, dpi, kTwipsPerInch), top + MulDiv(at.height, dpi, kTwipsPerInch)};
+    const int left = platform::PixelsFromTwips(at.left, dpi), top = platform::PixelsFromTwips(at.top, dpi);
+    return {left, top, left + platform::PixelsFromTwips(at.width, dpi),
+            top + platform::PixelsFromTwips(at.height, dpi)};
 }
 
 HFONT Form::FontFor(const Typeface& face) {
@@ -81,7 +62,7 @@ HFONT Form::FontFor(const Typeface& face) {
         if (font.dpi == dpi && font.face.hundredths == face.hundredths && font.face.bold == face.bold &&
             std::wcscmp(font.face.name, face.name) == 0)
             return font.handle;
-    HFONT handle = CreateFontW(-MulDiv(face.hundredths, static_cast<int>(dpi), 7200), 0, 0, 0,
+    HFONT handle = CreateFontW(-platform::PixelsFromHundredthsOfPoint(face.hundredths, static_cast<int>(dpi)), 0, 0, 0,
                                face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                face.name);
@@ -93,7 +74,7 @@ HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, con
                const Typeface& font, int id, DWORD exStyle) {
     const RECT pixels = PixelsOf(at);
     HWND control = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, pixels.left, pixels.top,
-                                   pixels.right - pixels.left, pixels.bottom - pixels.top, window_,
+                                   pixels.right - pixels.left, pixels.bottom - pixels.top, window(),
                                    reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
     if (!control) platform::RaiseLastError();
     SendMessageW(control, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(font)), FALSE);
@@ -102,7 +83,7 @@ HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, con
 }
 
 ButtonHost& Form::AddButton(const StoredButton& stored, const TwipsRect& at, std::function<void()> onClick) {
-    auto host = std::make_unique<ButtonHost>(window_, stored, at.width, at.height, PixelsOf(at), std::move(onClick));
+    auto host = std::make_unique<ButtonHost>(window(), stored, at.width, at.height, PixelsOf(at), std::move(onClick));
     buttons_.push_back({std::move(host), at});
     return *buttons_.back().host;
 }
@@ -116,32 +97,19 @@ void Form::ShowModal(HWND owner) {
         EnableWindow(owner, FALSE);
         RECT outer = {}, mine = {};
         GetWindowRect(owner, &outer);
-        GetWindowRect(window_, &mine);
+        GetWindowRect(window(), &mine);
         const int width = mine.right - mine.left, height = mine.bottom - mine.top;
-        SetWindowPos(window_, nullptr, (outer.left + outer.right - width) / 2, (outer.top + outer.bottom - height) / 2,
+        SetWindowPos(window(), nullptr, (outer.left + outer.right - width) / 2, (outer.top + outer.bottom - height) / 2,
                      0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    ShowWindow(window_, SW_SHOW);
-    ended_ = false;
-    MSG message;
-    while (!ended_ && window_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // the outer loop ends too
-            break;
-        }
-        if (got < 0) break;
-        Process(message);
-    }
+    ShowWindow(window(), SW_SHOW);
+    RunModalLoop(&Form::Process);
     // The owner takes the activation back before this window disappears.
     if (owner) EnableWindow(owner, TRUE);
-    if (window_) ShowWindow(window_, SW_HIDE);
+    if (window()) ShowWindow(window(), SW_HIDE);
 }
 
-void Form::EndModal() {
-    ended_ = true;
-    PostMessageW(window_, WM_NULL, 0, 0);  // wakes the modal loop
-}
+void Form::EndModal() { EndModalLoop(); }
 
 void Form::OnCommand(int, int, HWND) {}
 void Form::OnClose() { EndModal(); }
@@ -164,22 +132,7 @@ void Form::Process(MSG& message) {
     DispatchMessageW(&message);
 }
 
-LRESULT CALLBACK Form::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<Form*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        RemovePropW(window, kFormProperty);
-        self->window_ = nullptr;
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
-}
+void Form::Destroying() { RemovePropW(window(), kFormProperty); }
 
 LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
@@ -191,9 +144,9 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         return 0;
     case WM_PAINT: {
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(window_, &paint);
+        HDC dc = BeginPaint(window(), &paint);
         OnPaint(dc);
-        EndPaint(window_, &paint);
+        EndPaint(window(), &paint);
         return 0;
     }
     case WM_CTLCOLORSTATIC:
@@ -210,21 +163,14 @@ LRESULT Form::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     case DM_GETDEFID: {
         // Enter presses the push button that has the focus; elsewhere it presses nothing.
         HWND focus = GetFocus();
-        if (focus && IsChild(window_, focus) && IsPushButton(focus))
+        if (focus && IsChild(window(), focus) && IsPushButton(focus))
             return MAKELRESULT(GetDlgCtrlID(focus), DC_HASDEFID);
-        return 0;
-    }
-    case WM_DPICHANGED: {
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window_, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        Relayout();
         return 0;
     }
     default:
         break;
     }
-    return DefWindowProcW(window_, message, wParam, lParam);
+    return DefWindowProcW(window(), message, wParam, lParam);
 }
 
 LRESULT Form::ColorStatic(HDC dc, HWND control) {
@@ -248,17 +194,17 @@ LRESULT Form::ColorStatic(HDC dc, HWND control) {
 void Form::OnActivate(bool active) {
     HWND focus = GetFocus();
     if (!active) {
-        if (focus && IsChild(window_, focus)) lastFocus_ = focus;
+        if (focus && IsChild(window(), focus)) lastFocus_ = focus;
         return;
     }
-    if (focus && IsChild(window_, focus)) return;
+    if (focus && IsChild(window(), focus)) return;
     HWND target = lastFocus_;
     if (!target || !IsWindow(target) || !IsWindowVisible(target) || !IsWindowEnabled(target))
-        target = GetNextDlgTabItem(window_, nullptr, FALSE);
-    SetFocus(target ? target : window_);
+        target = GetNextDlgTabItem(window(), nullptr, FALSE);
+    SetFocus(target ? target : window());
 }
 
-void Form::Relayout() {
+void Form::DpiChanged() {
     for (const Placed& control : controls_) {
         const RECT pixels = PixelsOf(control.at);
         MoveWindow(control.window, pixels.left, pixels.top, pixels.right - pixels.left, pixels.bottom - pixels.top,
@@ -266,7 +212,7 @@ void Form::Relayout() {
         SendMessageW(control.window, WM_SETFONT, reinterpret_cast<WPARAM>(FontFor(control.font)), FALSE);
     }
     for (const Button& button : buttons_) button.host->Place(PixelsOf(button.at));
-    InvalidateRect(window_, nullptr, TRUE);
+    InvalidateRect(window(), nullptr, TRUE);
 }
 
 }  // namespace app::win32

@@ -12,6 +12,7 @@
 
 #include "app/win32/button_host.h"
 #include "app/win32/stored_button.h"
+#include "platform/win32/window.h"
 
 namespace app::win32 {
 
@@ -27,13 +28,11 @@ struct Typeface {
 
 inline constexpr Typeface kStandardFont{L"MS Sans Serif", 825, false};
 
-class Form {
+class Form : public platform::Window {
 public:
-    virtual ~Form();
-    Form(const Form&) = delete;
-    Form& operator=(const Form&) = delete;
+    ~Form() override;
 
-    HWND window() const { return window_; }
+    HWND window() const { return handle(); }
 
     // Gives a key message to the form it is meant for, its hosted buttons first; true when
     // the message has been dealt with.
@@ -66,13 +65,12 @@ protected:
     HINSTANCE instance_;
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Destroying() override;
+    void DpiChanged() override;  // lays the controls out anew
     LRESULT ColorStatic(HDC dc, HWND control);
     void OnActivate(bool active);
-    void Relayout();  // at the window's dots per inch, which have changed
     HFONT FontFor(const Typeface& font);
-    UINT Dpi() const;
 
     struct Placed {
         HWND window;
@@ -94,13 +92,11 @@ private:
         TwipsRect at;
     };
 
-    HWND window_ = nullptr;
     std::vector<Placed> controls_;
     std::vector<Button> buttons_;
     std::vector<Look> looks_;
     std::vector<Font> fonts_;
     HWND lastFocus_ = nullptr;
-    bool ended_ = false;
 };
 
 }  // namespace app::win32

@@ -1,13 +1,12 @@
 #include "app/win32/main_form.h"
 
-#include <cmath>
-
 #include "app/program.h"
 #include "app/win32/info_form.h"
 #include "app/win32/picture_box.h"
 #include "app/win32/pictures.h"
 #include "app/win32/resources.h"
 #include "app/win32/settings_form.h"
+#include "platform/units.h"
 
 namespace app::win32 {
 
@@ -43,10 +42,11 @@ constexpr TwipsRect InFrame(int left, int top, int width, int height) {
 
 // The window's own position and size are measured on the screen, in twips at the
 // system's dots per inch, as the screen's size is.
-constexpr float kTwipsPerInch = 1440;
-float ScreenTwips(LONG pixels) { return static_cast<float>(pixels) * kTwipsPerInch / static_cast<float>(GetDpiForSystem()); }
+float ScreenTwips(LONG pixels) {
+    return platform::TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(GetDpiForSystem()));
+}
 int ScreenPixels(float twips) {
-    return static_cast<int>(std::lround(twips * static_cast<float>(GetDpiForSystem()) / kTwipsPerInch));
+    return static_cast<int>(platform::NearestPixelsFromTwips(twips, static_cast<float>(GetDpiForSystem())));
 }
 
 }  // namespace

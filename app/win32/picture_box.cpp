@@ -1,55 +1,49 @@
 #include "app/win32/picture_box.h"
 
+#include <wrl/client.h>
+
 #include "app/win32/pictures.h"
+#include "platform/win32/window.h"
 
 namespace app::win32 {
 
 namespace {
 
-LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
-    switch (message) {
-    case WM_PAINT: {
+// Made by each window of the class as it is created; the picture goes with the window.
+class PictureBox final : public platform::Window {
+public:
+    static PictureBox& Of(HWND box) { return *static_cast<PictureBox*>(From(box)); }
+
+    void Show(IPicture* picture) {
+        picture_ = picture;
+        InvalidateRect(handle(), nullptr, TRUE);
+    }
+    IPicture* Picture() const { return picture_.Get(); }
+
+private:
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
+        if (message != WM_PAINT) return Window::Handle(message, wParam, lParam);
         PAINTSTRUCT paint;
-        HDC dc = BeginPaint(box, &paint);
+        HDC dc = BeginPaint(handle(), &paint);
         RECT client;
-        GetClientRect(box, &client);
-        DrawPicture(dc, PictureOf(box), client);
-        EndPaint(box, &paint);
+        GetClientRect(handle(), &client);
+        DrawPicture(dc, picture_.Get(), client);
+        EndPaint(handle(), &paint);
         return 0;
     }
-    case WM_NCDESTROY:
-        ShowPicture(box, nullptr);
-        break;
-    default:
-        break;
-    }
-    return DefWindowProcW(box, message, wParam, lParam);
-}
+
+    Microsoft::WRL::ComPtr<IPicture> picture_;
+};
 
 }  // namespace
 
 void RegisterPictureBox(HINSTANCE instance) {
-    WNDCLASSEXW existing = {};
-    existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kPictureBoxClass, &existing)) return;
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = PictureBoxProc;
-    windowClass.hInstance = instance;
-    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kPictureBoxClass;
-    RegisterClassExW(&windowClass);
+    platform::Window::Register<PictureBox>(instance,
+                                           {kPictureBoxClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 }
 
-void ShowPicture(HWND box, IPicture* picture) {
-    if (picture) picture->AddRef();
-    IPicture* previous = reinterpret_cast<IPicture*>(
-        SetWindowLongPtrW(box, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(picture)));
-    if (previous) previous->Release();
-    InvalidateRect(box, nullptr, TRUE);
-}
+void ShowPicture(HWND box, IPicture* picture) { PictureBox::Of(box).Show(picture); }
 
-IPicture* PictureOf(HWND box) { return reinterpret_cast<IPicture*>(GetWindowLongPtrW(box, GWLP_USERDATA)); }
+IPicture* PictureOf(HWND box) { return PictureBox::Of(box).Picture(); }
 
 }  // namespace app::win32

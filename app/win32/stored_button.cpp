@@ -7,6 +7,7 @@
 #include "app/win32/com_error.h"
 #include "app/win32/layout_bag.h"
 #include "app/win32/pictures.h"
+#include "platform/units.h"
 
 namespace app::win32 {
 
@@ -15,13 +16,10 @@ namespace {
 using Microsoft::WRL::ComPtr;
 
 // What the control takes for a value that the layout leaves out.
-constexpr std::int32_t kDefaultForm = 0;
+constexpr BtnForms kDefaultForm = Rechteck;
 constexpr std::uint32_t kDefaultBackColor = 0xFFFFFF;
 constexpr wchar_t kDefaultCaption[] = L"cButton";
 constexpr std::uint32_t kDefaultFontColor = 0;
-
-constexpr int kHimetricPerInch = 2540;
-constexpr int kTwipsPerInch = 1440;
 
 VARIANT Number(std::int32_t value) {
     VARIANT v;
@@ -59,8 +57,8 @@ ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button
                                   int iconPixels) {
     ComPtr<LayoutBag> bag;
     bag.Attach(new LayoutBag);
-    bag->Add(L"_extentx", Number(MulDiv(widthTwips, kHimetricPerInch, kTwipsPerInch)));
-    bag->Add(L"_extenty", Number(MulDiv(heightTwips, kHimetricPerInch, kTwipsPerInch)));
+    bag->Add(L"_extentx", Number(platform::HimetricFromTwips(widthTwips)));
+    bag->Add(L"_extenty", Number(platform::HimetricFromTwips(heightTwips)));
     if (button.form != kDefaultForm) bag->Add(L"buttonform", Number(button.form));
     if (button.backColor != kDefaultBackColor)
         bag->Add(L"buttonbackcolor", Number(static_cast<std::int32_t>(button.backColor)));

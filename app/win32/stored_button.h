@@ -8,11 +8,13 @@
 
 #include <cstdint>
 
+#include "Vantor1_h.h"
+
 namespace app::win32 {
 
 // The control's outlines and colours, as it numbers them.
-inline constexpr std::int32_t kRectangle = 0;
-inline constexpr std::int32_t kRoundedRectangle = 4;
+inline constexpr BtnForms kRectangle = Rechteck;
+inline constexpr BtnForms kRoundedRectangle = gerundetesRechteck;
 inline constexpr std::uint32_t kWindowBackground = 0x80000005;
 inline constexpr std::uint32_t kTooltipBackground = 0x80000018;
 inline constexpr std::uint32_t kButtonText = 0x80000012;
@@ -20,7 +22,7 @@ inline constexpr std::uint32_t kBlack = 0;
 
 struct StoredButton {
     const wchar_t* caption;
-    std::int32_t form;        // ButtonForm
+    BtnForms form;            // ButtonForm
     std::uint32_t backColor;  // ButtonBackColor, an OLE colour
     std::uint32_t fontColor;  // ButtonFontColor, an OLE colour
     int pictureIcon;          // the icon resource of ButtonPicture; 0 for none

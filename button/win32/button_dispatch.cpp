@@ -8,6 +8,11 @@
 namespace button {
 namespace {
 
+// The portable button numbers outlines and alignments as the type library does.
+static_assert(Rechteck == static_cast<int>(::Rechteck) && Oval == static_cast<int>(::Oval) &&
+              gerundetesRechteck == static_cast<int>(::gerundetesRechteck));
+static_assert(Links == static_cast<int>(::Links) && Rechts == static_cast<int>(::Rechts));
+
 VARIANT_BOOL AsVariantBool(bool value) { return value ? VARIANT_TRUE : VARIANT_FALSE; }
 
 }  // namespace

@@ -2,11 +2,10 @@
 // container's keyboard routing and the access key of the caption.
 
 #include "button/win32/button_object.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
-
-constexpr float kTwipsPerInch = 1440;
 
 // Twips per pixel of the screen, on which the container's window lies.
 POINT ScreenPixelsPerInch() {
@@ -102,8 +101,8 @@ HRESULT ButtonObject::SetObjectRects(LPCRECT position, LPCRECT) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const POINT dpi = ScreenPixelsPerInch();
-    ResizeTo(static_cast<float>(width) * kTwipsPerInch / static_cast<float>(dpi.x),
-             static_cast<float>(height) * kTwipsPerInch / static_cast<float>(dpi.y));
+    ResizeTo(platform::TwipsFromPixels(static_cast<float>(width), static_cast<float>(dpi.x)),
+             platform::TwipsFromPixels(static_cast<float>(height), static_cast<float>(dpi.y)));
     return S_OK;
 }
 

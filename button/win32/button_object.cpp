@@ -6,12 +6,13 @@
 #include "button/win32/painter.h"
 #include "button/win32/server_lifetime.h"
 #include "button/win32/type_library.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
 
-// The size of a new button, 2085 x 765 twips, in HIMETRIC.
-constexpr SIZEL kDesignExtent = {3678, 1349};
+// The size of a new button, in HIMETRIC.
+constexpr SIZEL kDesignExtent = {platform::HimetricFromTwips(2085), platform::HimetricFromTwips(765)};
 
 }  // namespace
 

@@ -2,11 +2,12 @@
 
 #include "button/win32/button_object.h"
 #include "button/win32/misc_status.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
 
-constexpr float kTwipsPerHimetric = 1440.0f / 2540.0f;
+constexpr float kTwipsPerHimetric = platform::kTwipsPerHimetric<float>;
 
 }  // namespace
 

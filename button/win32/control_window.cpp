@@ -11,64 +11,39 @@ constexpr wchar_t kClassName[] = L"Vantor1.cButton";
 // The class lives while windows of it do, so that an unloaded library leaves none behind.
 int livingWindows = 0;
 
-bool RegisterWindowClass(WNDPROC procedure) {
-    WNDCLASSEXW existing = {};
-    existing.cbSize = sizeof(existing);
-    if (GetClassInfoExW(LibraryModule(), kClassName, &existing)) return true;
-    WNDCLASSEXW windowClass = {};
-    windowClass.cbSize = sizeof(windowClass);
-    windowClass.style = CS_DBLCLKS;  // a double click's second press is not a new click
-    windowClass.lpfnWndProc = procedure;
-    windowClass.hInstance = LibraryModule();
-    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    windowClass.lpszClassName = kClassName;
-    return RegisterClassExW(&windowClass) != 0;
-}
-
 }  // namespace
 
 bool ControlWindow::Create(HWND parent, const RECT& position) {
-    if (window_) return true;
-    if (!RegisterWindowClass(&ControlWindow::Procedure)) return false;
-    CreateWindowExW(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, position.left,
-                    position.top, position.right - position.left, position.bottom - position.top, parent, nullptr,
-                    LibraryModule(), this);
-    return window_ != nullptr;
+    if (handle()) return true;
+    // A double click's second press is not a new click.
+    if (!Register(LibraryModule(), {kClassName, nullptr, CS_DBLCLKS})) return false;
+    return CreateWindowFor(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, position.left,
+                           position.top, position.right - position.left, position.bottom - position.top, parent,
+                           LibraryModule()) != nullptr;
 }
 
 void ControlWindow::Destroy() {
-    if (window_) DestroyWindow(window_);
+    if (handle()) DestroyWindow(handle());
 }
 
-LRESULT CALLBACK ControlWindow::Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<ControlWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->window_ = window;
-        ++livingWindows;
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<ControlWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    if (!self) return DefWindowProcW(window, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        self->window_ = nullptr;
-        self->pressed_ = false;
-        if (--livingWindows == 0) UnregisterClassW(kClassName, LibraryModule());
-        return DefWindowProcW(window, message, wParam, lParam);
-    }
-    return self->Handle(message, wParam, lParam);
+void ControlWindow::Destroying() {
+    pressed_ = false;
+    if (--livingWindows == 0) UnregisterClassW(kClassName, LibraryModule());
 }
 
 LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
+        case WM_NCCREATE:
+            ++livingWindows;
+            return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_PAINT:
             PaintBuffered();
             return 0;
         case WM_ERASEBKGND:
             return 1;
         case WM_LBUTTONDOWN:
-            if (GetFocus() != window_) SetFocus(window_);
-            SetCapture(window_);
+            if (GetFocus() != handle()) SetFocus(handle());
+            SetCapture(handle());
             pressed_ = true;
             return 0;
         case WM_LBUTTONUP: {
@@ -76,7 +51,7 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             pressed_ = false;
             ReleaseCapture();
             RECT client;
-            GetClientRect(window_, &client);
+            GetClientRect(handle(), &client);
             const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
             if (PtInRect(&client, at)) events_.MouseClicked();
             return 0;
@@ -100,15 +75,15 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             events_.FocusChanged(false);
             return 0;
         default:
-            return DefWindowProcW(window_, message, wParam, lParam);
+            return DefWindowProcW(handle(), message, wParam, lParam);
     }
 }
 
 void ControlWindow::PaintBuffered() {
     PAINTSTRUCT paint;
-    HDC dc = BeginPaint(window_, &paint);
+    HDC dc = BeginPaint(handle(), &paint);
     RECT client;
-    GetClientRect(window_, &client);
+    GetClientRect(handle(), &client);
     HDC buffer = CreateCompatibleDC(dc);
     GdiObject<HBITMAP> surface(CreateCompatibleBitmap(dc, client.right, client.bottom));
     {
@@ -117,7 +92,7 @@ void ControlWindow::PaintBuffered() {
         BitBlt(dc, 0, 0, client.right, client.bottom, buffer, 0, 0, SRCCOPY);
     }
     DeleteDC(buffer);
-    EndPaint(window_, &paint);
+    EndPaint(handle(), &paint);
 }
 
 }  // namespace button

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "platform/win32/window.h"
+
 namespace button {
 
 class ControlWindowEvents {
@@ -15,24 +17,20 @@ public:
     virtual void FocusChanged(bool gained) = 0;
 };
 
-class ControlWindow {
+class ControlWindow final : public platform::Window {
 public:
     explicit ControlWindow(ControlWindowEvents& events) : events_(events) {}
-    ControlWindow(const ControlWindow&) = delete;
-    ControlWindow& operator=(const ControlWindow&) = delete;
-    ~ControlWindow() { Destroy(); }
+    ~ControlWindow() override { Destroy(); }
 
     bool Create(HWND parent, const RECT& position);
     void Destroy();
-    HWND handle() const { return window_; }
 
 private:
-    static LRESULT CALLBACK Procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Destroying() override;
     void PaintBuffered();
 
     ControlWindowEvents& events_;
-    HWND window_ = nullptr;
     bool pressed_ = false;
 };
 

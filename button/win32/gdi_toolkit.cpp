@@ -3,11 +3,10 @@
 #include "button/win32/caption_font.h"
 #include "button/win32/gdi_objects.h"
 #include "button/win32/ole_font.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
-
-constexpr float kTwipsPerInch = 1440;
 
 class ScreenDc {
 public:
@@ -29,7 +28,7 @@ TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     ScreenDc screen;
     const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    GdiObject<HFONT> gdiFont(CreateCaptionFont(font, dpiY / 72.0));
+    GdiObject<HFONT> gdiFont(CreateCaptionFont(font, dpiY / static_cast<double>(platform::kPointsPerInch)));
     Selection selected(screen.get(), gdiFont.get());
 
     // The caption marks its access key with "&", which does not take room of its own.
@@ -37,8 +36,8 @@ TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(screen.get(), &metrics);
-    return {static_cast<float>(extent.right - extent.left) * kTwipsPerInch / static_cast<float>(dpiX),
-            static_cast<float>(metrics.tmHeight) * kTwipsPerInch / static_cast<float>(dpiY)};
+    return {platform::TwipsFromPixels(static_cast<float>(extent.right - extent.left), static_cast<float>(dpiX)),
+            platform::TwipsFromPixels(static_cast<float>(metrics.tmHeight), static_cast<float>(dpiY))};
 }
 
 }  // namespace button

@@ -8,12 +8,13 @@
 #include "button/win32/caption_font.h"
 #include "button/win32/gdi_objects.h"
 #include "button/win32/ole_picture.h"
+#include "platform/units.h"
 
 namespace button {
 namespace {
 
-constexpr double kTwipsPerPoint = 20;
-constexpr double kTwipsPerHimetric = 1440.0 / 2540.0;
+constexpr double kTwipsPerPoint = platform::kTwipsPerInch / platform::kPointsPerInch;
+constexpr double kTwipsPerHimetric = platform::kTwipsPerHimetric<double>;
 
 // Maps twips from the control's top-left corner to device pixels of the target rectangle.
 struct Mapping {

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "platform/units.h"
+
 namespace errors {
 
 namespace {
@@ -10,12 +12,11 @@ namespace {
 constexpr int kClientWidth = 12420;
 constexpr int kClientHeight = 5595;
 constexpr int kTextLeft = 60, kTextTop = 15, kTextWidth = 12300, kTextHeight = 5520;
-constexpr int kFontTenthPoints = 975;  // Courier New 9.75 pt
+constexpr int kFontHundredths = 975;  // Courier New 9.75 pt
 
-int Pixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), 1440); }
+int Pixels(int twips, UINT dpi) { return platform::PixelsFromTwips(twips, static_cast<int>(dpi)); }
 
-UINT DpiOf(HWND window) {
-    if (window) return GetDpiForWindow(window);
+UINT ScreenDpi() {
     HDC screen = GetDC(nullptr);
     UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
     ReleaseDC(nullptr, screen);
@@ -44,23 +45,16 @@ bool ModalDialogIsUp(HWND except) {
 }  // namespace
 
 Win32ReportWindow::Win32ReportWindow(HINSTANCE instance) : instance_(instance) {
-    WNDCLASSEXW wc = {};
-    wc.cbSize = sizeof wc;
-    wc.lpfnWndProc = WindowProc;
-    wc.hInstance = instance_;
-    wc.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.lpszClassName = kClassName;
-    RegisterClassExW(&wc);
+    Register(instance_, {kClassName, reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1)});
 }
 
 Win32ReportWindow::~Win32ReportWindow() {
-    if (window_) DestroyWindow(window_);
+    if (handle()) DestroyWindow(handle());
     if (font_) DeleteObject(font_);
 }
 
 void Win32ReportWindow::Create() {
-    const UINT dpi = DpiOf(nullptr);
+    const UINT dpi = ScreenDpi();
     RECT frame = {0, 0, Pixels(kClientWidth, dpi), Pixels(kClientHeight, dpi)};
     const DWORD style = WS_OVERLAPPEDWINDOW;
     AdjustWindowRectEx(&frame, style, FALSE, 0);
@@ -70,70 +64,58 @@ void Win32ReportWindow::Create() {
     const int left = work.left + (work.right - work.left - width) / 2;
     const int top = work.top + (work.bottom - work.top - height) / 2;
 
-    window_ = CreateWindowExW(0, kClassName, L"Error", style, left, top, width, height, nullptr, nullptr, instance_,
-                              this);
-    if (!window_) return;
+    if (!CreateWindowFor(0, kClassName, L"Error", style, left, top, width, height, nullptr, instance_)) return;
     textBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
                                    ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_READONLY | ES_NOHIDESEL,
                                Pixels(kTextLeft, dpi), Pixels(kTextTop, dpi), Pixels(kTextWidth, dpi),
-                               Pixels(kTextHeight, dpi), window_, nullptr, instance_, nullptr);
+                               Pixels(kTextHeight, dpi), handle(), nullptr, instance_, nullptr);
     // A report can be far longer than the edit control's default limit.
     SendMessageW(textBox_, EM_SETLIMITTEXT, 0, 0);
-    ApplyFont(DpiOf(window_));
+    ApplyFont(Dpi());
 }
 
 void Win32ReportWindow::ApplyFont(UINT dpi) {
-    HFONT font = CreateFontW(-MulDiv(kFontTenthPoints, static_cast<int>(dpi), 7200), 0, 0, 0, FW_BOLD, FALSE, FALSE,
-                             FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                             FIXED_PITCH | FF_MODERN, L"Courier New");
+    const int height = platform::PixelsFromHundredthsOfPoint(kFontHundredths, static_cast<int>(dpi));
+    HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
     SendMessageW(textBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
     if (font_) DeleteObject(font_);
     font_ = font;
 }
 
 void Win32ReportWindow::SetText(const std::wstring& text) {
-    if (!window_) Create();
+    if (!handle()) Create();
     if (textBox_) SetWindowTextW(textBox_, text.c_str());
 }
 
-bool Win32ReportWindow::IsVisible() { return window_ && IsWindowVisible(window_); }
+bool Win32ReportWindow::IsVisible() { return handle() && IsWindowVisible(handle()); }
 
 bool Win32ReportWindow::ShowModeless() {
-    if (!window_ || ModalDialogIsUp(window_)) return false;
-    ShowWindow(window_, SW_SHOW);
+    if (!handle() || ModalDialogIsUp(handle())) return false;
+    ShowWindow(handle(), SW_SHOW);
     return true;
 }
 
 void Win32ReportWindow::ShowModal() {
-    if (!window_) Create();
-    if (!window_) return;
+    if (!handle()) Create();
+    if (!handle()) return;
     std::vector<HWND> disabled;
     for (HWND other : ThreadTopLevelWindows())
-        if (other != window_ && IsWindowEnabled(other) && IsWindowVisible(other)) {
+        if (other != handle() && IsWindowEnabled(other) && IsWindowVisible(other)) {
             EnableWindow(other, FALSE);
             disabled.push_back(other);
         }
-    ShowWindow(window_, SW_SHOW);
-    SetForegroundWindow(window_);
-    MSG message;
-    while (window_) {
-        const BOOL got = GetMessageW(&message, nullptr, 0, 0);
-        if (got == 0) {
-            PostQuitMessage(static_cast<int>(message.wParam));  // leave WM_QUIT for the outer loop
-            break;
-        }
-        if (got < 0) break;
-        TranslateMessage(&message);
-        DispatchMessageW(&message);
-    }
+    ShowWindow(handle(), SW_SHOW);
+    SetForegroundWindow(handle());
+    RunModalLoop();
     for (HWND other : disabled)
         if (IsWindow(other)) EnableWindow(other, TRUE);
 }
 
 bool Win32ReportWindow::Activate() {
-    if (!window_) return false;
-    SetForegroundWindow(window_);
+    if (!handle()) return false;
+    SetForegroundWindow(handle());
     return SetFocus(textBox_) != nullptr || GetFocus() == textBox_;
 }
 
@@ -141,17 +123,10 @@ void Win32ReportWindow::PlaceTextBox(int left, int top, int width, int height) {
     if (textBox_) MoveWindow(textBox_, left, top, width, height, TRUE);
 }
 
-LRESULT CALLBACK Win32ReportWindow::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<Win32ReportWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-        SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        self->window_ = window;
-    }
-    auto* self = reinterpret_cast<Win32ReportWindow*>(GetWindowLongPtrW(window, GWLP_USERDATA));
-    return self ? self->Handle(window, message, wParam, lParam) : DefWindowProcW(window, message, wParam, lParam);
-}
+// The text goes with the window; the next report creates it anew.
+void Win32ReportWindow::Destroying() { textBox_ = nullptr; }
 
-LRESULT Win32ReportWindow::Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT Win32ReportWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_SIZE:
         OnReportWindowResize(*this, LOWORD(lParam), HIWORD(lParam));
@@ -163,26 +138,13 @@ LRESULT Win32ReportWindow::Handle(HWND window, UINT message, WPARAM wParam, LPAR
         SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOW));
         SetTextColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_WINDOWTEXT));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_WINDOW));
-    case WM_DPICHANGED: {
-        ApplyFont(HIWORD(wParam));
-        const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
-        SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
-                     suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return 0;
-    }
     case WM_CLOSE:
-        DestroyWindow(window);
+        DestroyWindow(handle());
         return 0;
-    case WM_NCDESTROY:
-        // The text goes with the window; the next report creates it anew.
-        SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        window_ = nullptr;
-        textBox_ = nullptr;
-        break;
     default:
         break;
     }
-    return DefWindowProcW(window, message, wParam, lParam);
+    return DefWindowProcW(handle(), message, wParam, lParam);
 }
 
 }  // namespace errors

@@ -4,15 +4,14 @@
 #include <windows.h>
 
 #include "errors/report_form.h"
+#include "platform/win32/window.h"
 
 namespace errors {
 
-class Win32ReportWindow final : public ReportWindow {
+class Win32ReportWindow final : public ReportWindow, public platform::Window {
 public:
     explicit Win32ReportWindow(HINSTANCE instance);
     ~Win32ReportWindow() override;
-    Win32ReportWindow(const Win32ReportWindow&) = delete;
-    Win32ReportWindow& operator=(const Win32ReportWindow&) = delete;
 
     void SetText(const std::wstring& text) override;
     bool IsVisible() override;
@@ -21,19 +20,19 @@ public:
     bool Activate() override;
     void PlaceTextBox(int left, int top, int width, int height) override;
 
-    HWND window() const { return window_; }
+    HWND window() const { return handle(); }
     HWND textBox() const { return textBox_; }
 
     static constexpr wchar_t kClassName[] = L"KalvexShowError";
 
 private:
-    static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
-    LRESULT Handle(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
+    void Destroying() override;
+    void DpiChanged() override { ApplyFont(Dpi()); }
     void Create();
     void ApplyFont(UINT dpi);
 
     HINSTANCE instance_;
-    HWND window_ = nullptr;
     HWND textBox_ = nullptr;
     HFONT font_ = nullptr;
 };

@@ -2,19 +2,17 @@
 
 #include <windows.h>
 
-#include <cmath>
+#include "platform/units.h"
 
 namespace platform {
 
 namespace {
 
-constexpr float kTwipsPerInch = 1440;
-
 float SystemDpi() { return static_cast<float>(GetDpiForSystem()); }
 
-float Twips(int pixels) { return static_cast<float>(pixels) * kTwipsPerInch / SystemDpi(); }
+float Twips(int pixels) { return TwipsFromPixels(static_cast<float>(pixels), SystemDpi()); }
 
-LONG Pixels(float twips) { return std::lround(twips * SystemDpi() / kTwipsPerInch); }
+LONG Pixels(float twips) { return NearestPixelsFromTwips(twips, SystemDpi()); }
 
 struct Search {
     RECT wanted;

@@ -168,6 +168,29 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
     EXPECT_EQ(GetParent(form.open->window()), form.window());
 }
 
+// Moved to a monitor of twice the density, the form stands where Windows suggests and lays
+// out its controls, their fonts and its buttons anew at the density the message names.
+TEST_F(ButtonHostTest, DpiChangeLaysTheFormOutAnew) {
+    HostForm form;
+    RECT suggested = {50, 60, 50 + 900, 60 + 500}, at;
+    SendMessageW(form.window(), WM_DPICHANGED, MAKEWPARAM(192, 192), reinterpret_cast<LPARAM>(&suggested));
+    GetWindowRect(form.window(), &at);
+    EXPECT_TRUE(EqualRect(&at, &suggested));
+    const struct {
+        HWND control;
+        RECT expected;
+    } placed[] = {{form.text, {32, 144, 32 + 306, 144 + 38}}, {form.open->window(), {32, 32, 32 + 306, 32 + 82}}};
+    for (const auto& p : placed) {
+        GetWindowRect(p.control, &at);
+        MapWindowPoints(nullptr, form.window(), reinterpret_cast<POINT*>(&at), 2);
+        EXPECT_TRUE(EqualRect(&at, &p.expected)) << at.left << "," << at.top << " " << at.right - at.left << "x"
+                                                 << at.bottom - at.top;
+    }
+    LOGFONTW font = {};
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(form.text, WM_GETFONT, 0, 0)), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -22) << "8.25 points at 192 dots per inch";
+}
+
 TEST_F(ButtonHostTest, MouseKeysAndTabReachTheButtonsButClickOnlyEnabledVisibleOnes) {
     HostForm form;
     Click(form.open->window());

@@ -8,9 +8,11 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <climits>
 #include <thread>
 
 #include "errors/error.h"
+#include "platform/units.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/system_library.h"
@@ -62,6 +64,19 @@ TEST(ScreenTest, AWindowIsOnTheScreenWhileAnyPartOfItTouchesAWorkArea) {
         << "ten pixels still on the screen";
     EXPECT_FALSE(screen.TouchesAnyWorkArea({width, 0, window, window})) << "just right of the screen";
     EXPECT_FALSE(screen.TouchesAnyWorkArea({-100000, -100000, window, window})) << "a monitor that is gone";
+}
+
+// The stored layouts were measured with MulDiv; the portable conversions round as it does,
+// halves and negative lengths included.
+TEST(UnitsTest, WholeNumberConversionsRoundAsMulDiv) {
+    for (int value = -3000; value <= 3000; ++value) {
+        ASSERT_EQ(platform::HimetricFromTwips(value), MulDiv(value, 2540, 1440)) << value;
+        for (int dpi : {72, 96, 120, 144, 192}) {
+            ASSERT_EQ(platform::PixelsFromTwips(value, dpi), MulDiv(value, dpi, 1440)) << value << " at " << dpi;
+            ASSERT_EQ(platform::PixelsAtDpi(value, dpi), MulDiv(value, dpi, 96)) << value << " at " << dpi;
+        }
+    }
+    EXPECT_EQ(platform::ScaleRounded(INT_MAX, 2, 1), MulDiv(INT_MAX, 2, 1));
 }
 
 TEST(SystemLibraryTest, FunctionsAreFoundAndWhatIsMissingRaisesTheSystemsReason) {
