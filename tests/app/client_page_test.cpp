@@ -6,6 +6,7 @@
 #include "app/client_page.h"
 #include "errors/err_trace.h"
 #include "support/attribute_bits_file_system.h"
+#include "support/client_page_text.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/report_lines.h"
 #include "support/temp_folder.h"
@@ -13,6 +14,7 @@
 using platform::kHidden;
 using platform::kReadOnly;
 using testing_support::CallStackNames;
+using testing_support::ClientPage;
 using testing_support::FileOperation;
 using Names = std::vector<std::wstring>;
 
@@ -21,13 +23,6 @@ namespace {
 constexpr wchar_t kPicture[] = L"C:\\Pics\\me.jpg";
 const std::string kOldPage(500, 'o');
 const std::wstring kRemovedText = L"<root> <info>Banner removed with Kalvex</info> </root>";
-
-std::string Page(const std::string& href, const std::string& src) {
-    return "<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
-           "<table width=\"100%\" border=\"0\"><tr><a href=\"" +
-           href + "\" target=\"_new\"><img src=\"file://" + src +
-           "\" width=\"120\" height=\"90\" border=\"0\"></a></tr></table></body></html>";
-}
 
 class ClientPageTest : public ::testing::Test {
 protected:
@@ -72,10 +67,11 @@ TEST_F(ClientPageTest, PageHoldsTheNormalisedLinkAndPictureAndEndsHiddenOnly) {
         {L"https://secure.example", "http://https://secure.example", "C:/Pics/me.jpg"},
         {L"", "", "C:\\Pics\\me.jpg"},
     };
-    // The first page is shorter than the old one; the later ones replace a hidden page.
+    // The first page is shorter than the old, read-only one; the later ones replace a hidden page.
+    files.SetAttributes(page, kReadOnly | kHidden);
     for (const Case& c : cases) {
         objChanger.ChangePicture(kPicture, folder.Path(), c.link);
-        EXPECT_EQ(folder.Bytes(L"climage.html"), Page(c.href, c.src)) << c.link;
+        EXPECT_EQ(folder.Bytes(L"climage.html"), ClientPage(c.href, c.src)) << c.link;
         EXPECT_EQ(Flags(page), kHidden) << c.link;
     }
     EXPECT_EQ(folder.Names(), Names{L"climage.html"});
@@ -83,14 +79,7 @@ TEST_F(ClientPageTest, PageHoldsTheNormalisedLinkAndPictureAndEndsHiddenOnly) {
 
 TEST_F(ClientPageTest, QuotesCannotEndTheAttributesAndNothingElseIsEscaped) {
     objChanger.ChangePicture(L"C:\\a\"b.jpg", folder.Path(), L"x.example/?q=\"1\"&r=<2>");
-    EXPECT_EQ(folder.Bytes(L"climage.html"), Page("http://x.example/?q=&quot;1&quot;&r=<2>", "C:/a&quot;b.jpg"));
-}
-
-TEST_F(ClientPageTest, ReadOnlyHiddenPageIsReplaced) {
-    files.SetAttributes(page, kReadOnly | kHidden);
-    objChanger.ChangePicture(kPicture, folder.Path(), L"x.example");
-    EXPECT_EQ(folder.Bytes(L"climage.html"), Page("http://x.example", "C:/Pics/me.jpg"));
-    EXPECT_EQ(Flags(page), kHidden);
+    EXPECT_EQ(folder.Bytes(L"climage.html"), ClientPage("http://x.example/?q=&quot;1&quot;&r=<2>", "C:/a&quot;b.jpg"));
 }
 
 TEST_F(ClientPageTest, MissingPageFailsBeforeAnythingIsWritten) {

@@ -40,11 +40,16 @@ TEST_F(ButtonPersistenceTest, RoundTripKeepsEveryProperty) {
     btn.SetButtonForm(Oval);
     btn.SetButtonBackColor(0x8000000F);
     btn.SetButtonCaption(L"&Übernehmen");
+    EXPECT_EQ(btn.Caption().Width(), 1100) << "the label fits itself to its new text";
     btn.SetButtonPicture(picture);
     btn.SetButtonFont(font);
     btn.SetButtonFontColor(0xFF0000);
     btn.SetButtonPictureAlign(Rechts);
     btn.SetButtonPictureStretch(false);
+    EXPECT_EQ(btn.Caption().Caption(), L"&Übernehmen") << "the setters reach the children";
+    EXPECT_EQ(btn.Caption().ForeColor(), 0xFF0000u);
+    EXPECT_EQ(btn.PictureArea().Picture(), picture);
+    EXPECT_FALSE(btn.PictureArea().Stretch());
     btn.SetButtonEnabled(false);
     btn.SaveTo(store);
     EXPECT_EQ(store.entries().size(), 9u);

@@ -36,25 +36,6 @@ TEST_F(ButtonPropertiesTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackCo
     EXPECT_EQ(CaptionFont().size, 12);
 }
 
-TEST_F(ButtonPropertiesTest, SettersUpdateTheChildrenAndThenNotify) {
-    host.changed.clear();
-    btn.SetButtonCaption(L"&Apply");
-    btn.SetButtonFontColor(0x0000FF);
-    btn.SetButtonForm(1);
-    btn.SetButtonPictureStretch(false);
-    auto picture = std::make_shared<testing_support::FakePicture>(HimetricSize{100, 100});
-    btn.SetButtonPicture(picture);
-
-    EXPECT_EQ(btn.Caption().Caption(), L"&Apply");
-    EXPECT_EQ(btn.Caption().Width(), 600) << "the label fits itself to its new text";
-    EXPECT_EQ(btn.Caption().ForeColor(), 0x0000FFu);
-    EXPECT_EQ(btn.Ground().Outline(), kSquare) << "values outside BtnForms go to the shape unchanged";
-    EXPECT_FALSE(btn.PictureArea().Stretch());
-    EXPECT_EQ(btn.PictureArea().Picture(), picture);
-    EXPECT_EQ(host.changed, (std::vector<std::wstring>{L"ButtonCaption", L"ButtonFontColor", L"ButtonForm",
-                                                      L"ButtonPictureStretch", L"ButtonPicture"}));
-}
-
 TEST_F(ButtonPropertiesTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies) {
     host.changed.clear();
     for (std::int32_t refused : {6, -1, 70000}) {

@@ -24,9 +24,3 @@ TEST(ReportForm, FallsBackToModalWhenModelessIsRefused) {
     SetErrorReport(window, L"report");
     EXPECT_EQ(window.calls, (Calls{"SetText", "ShowModeless", "ShowModal", "Activate"}));
 }
-
-TEST(ReportForm, TextBoxFillsTheClientArea) {
-    testing_support::RecordingReportWindow window;
-    OnReportWindowResize(window, 828, 373);
-    EXPECT_EQ(window.calls, (Calls{"PlaceTextBox 0,0,828,373"}));
-}

@@ -1,4 +1,5 @@
-// How values, names and XML are laid out in the report.
+// How values and XML are laid out in the report. Method names, the template's tokens and
+// whole reports are checked by the error trace's tests.
 
 #include <gtest/gtest.h>
 
@@ -8,17 +9,6 @@ using namespace errors;
 using namespace errors::report;
 
 namespace {
-
-TEST(SplitMethodName, SeparatesNameAndArgumentNames) {
-    SplitName withArgs = SplitMethodName(L"clsFile.OpenForOutput(strPath,strBody)");
-    EXPECT_EQ(withArgs.name, L"clsFile.OpenForOutput");
-    EXPECT_EQ(withArgs.argNames, L"strPath,strBody");
-    SplitName bare = SplitMethodName(L"frmMain.GetICQPath");
-    EXPECT_EQ(bare.name, L"frmMain.GetICQPath");
-    EXPECT_EQ(bare.argNames, L"");
-    EXPECT_EQ(SplitMethodName(L"").name, L"");
-    EXPECT_EQ(SplitMethodName(L"x(").argNames, L"");
-}
 
 TEST(ValueToText, EachKindOfValue) {
     EXPECT_EQ(ValueToText(Value()), L"");
@@ -97,12 +87,6 @@ TEST(ReportHelpers, PaddingAndSignedNumbers) {
 TEST(ReportHelpers, TimeUsesTheSystemSeparatorsAndTwoDigitFields) {
     EXPECT_EQ(FormatTime({2005, 3, 7, 9, 5, 1}, L".", L":"), L"03.07.05 09:05:01");
     EXPECT_EQ(FormatTime({2026, 12, 31, 23, 59, 59}, L"/", L"-"), L"12/31/26 23-59-59");
-}
-
-TEST(ReportHelpers, TokensAreReplacedOnlyBetweenMarks) {
-    std::wstring buffer = L"%Time% " + TokenMark() + L"Time" + TokenMark() + L" " + TokenMark() + L"time" + TokenMark();
-    ReplaceToken(buffer, L"Time", L"now");
-    EXPECT_EQ(buffer, L"%Time% now " + TokenMark() + L"time" + TokenMark());
 }
 
 }  // namespace

@@ -1,14 +1,5 @@
 #pragma once
 // A registry held in memory, for tests of everything that reads or writes settings.
-//
-//     testing_support::MemoryRegistry registry;
-//     registry.PutText(platform::kHkeyCurrentUser, L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings",
-//                      L"Language", L"2");
-//     registry.DenyWriting(platform::kHkeyLocalMachine, L"SOFTWARE");   // as for a user without admin rights
-//     ... run the code under test ...
-//     EXPECT_EQ(registry.Text(root, path, L"URL"), L"www.example.com");
-//     EXPECT_EQ(registry.OpenKeyCount(), 0u);
-//
 // Key and value names compare without regard to ASCII case, and empty path components
 // are skipped, as the Windows registry (measured under Wine) does. It is the registry of
 // 64-bit Windows as a 64-bit program sees it: the 32-bit view of HKEY_LOCAL_MACHINE\SOFTWARE

@@ -1,5 +1,6 @@
 // The client's picture page on real files of the Wine file system, with the report that a
-// failure ends in.
+// failure ends in. Failures of the write itself are followed by the portable tests, which
+// run on this file system too.
 
 #include <gtest/gtest.h>
 
@@ -11,13 +12,9 @@
 #include "platform/win32/code_page.h"
 #include "platform/win32/file_system.h"
 #include "support/fake_system_info.h"
-#include "support/fault_injecting_file_system.h"
 #include "support/recording_report_window.h"
-#include "support/report_lines.h"
 #include "support/temp_folder.h"
 
-using testing_support::CallStackNames;
-using testing_support::FileOperation;
 using Names = std::vector<std::wstring>;
 
 namespace {
@@ -28,10 +25,9 @@ class ClientPageFilesTest : public ::testing::Test {
 protected:
     testing_support::TempFolder folder;
     platform::Win32FileSystem real;
-    testing_support::FaultInjectingFileSystem files{real};
     platform::Win32AnsiCodePage codePage;
-    app::clsFile objFile{files, codePage};
-    app::clsKalvex3 objChanger{objFile, files};
+    app::clsFile objFile{real, codePage};
+    app::clsKalvex3 objChanger{objFile, real};
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
     const std::wstring dataFolder = folder.File(L"LiteDataFiles\\");
@@ -74,19 +70,6 @@ TEST_F(ClientPageFilesTest, PageHeldOpenIsKeptByteForByteAndOnceFreeIsReplacedAn
     EXPECT_TRUE(window.text.empty()) << window.text;
     EXPECT_TRUE(folder.Bytes(L"LiteDataFiles\\climage.html").starts_with("<html><head><title>ICQ</title>"));
     EXPECT_EQ(PageFlags(), static_cast<DWORD>(FILE_ATTRIBUTE_HIDDEN));
-}
-
-TEST_F(ClientPageFilesTest, DataFolderLostAfterThePageWasFoundIsReportedFromTheWrite) {
-    files.beforeEach = [&](FileOperation operation, const std::wstring&) {
-        if (operation != FileOperation::WriteBytes) return;
-        real.SetAttributes(page, platform::kNormal);
-        std::filesystem::remove_all(dataFolder);
-    };
-    cbtnApply_Click();
-    EXPECT_TRUE(window.text.starts_with(L"Path not found \r\n")) << window.text;
-    EXPECT_NE(window.text.find(L"  API Error: (3)"), std::wstring::npos);
-    EXPECT_EQ(CallStackNames(window.text),
-              (Names{L"clsFile.OpenForOutput", L"clsKalvex3.ChangePicture", L"frmMain.cbtnApply_Click"}));
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 // Kalvex3 against a prepared client folder and settings in the test's prefix: its real
 // windows driven through window messages, its dialogs answered by a second thread as the
-// user would answer them.
+// user would answer them. Choosing a picture, applying it and removing the banners are
+// followed on the disk by the end-to-end test.
 
 #include <gtest/gtest.h>
 
 #include <windows.h>
 
 #include <atomic>
+#include <functional>
+#include <optional>
 #include <thread>
 
 #include "app/program.h"
@@ -21,6 +24,7 @@
 #include "platform/win32/screen.h"
 #include "platform/win32/system_info.h"
 #include "platform/win32/user_locale.h"
+#include "support/client_page_text.h"
 #include "support/fake_ui_services.h"
 #include "support/recording_report_window.h"
 #include "support/temp_folder.h"
@@ -42,23 +46,6 @@ const std::string kGif(
     "GIF89a\x01\x00\x01\x00\x80\x00\x00\xff\xff\xff\x00\x00\x00!\xf9\x04\x01\x00\x00\x00\x00,\x00\x00\x00\x00\x01\x00"
     "\x01\x00\x00\x02\x02" "D\x01\x00;",
     43);
-
-// A bitmap of 2 x 2 red pixels.
-std::string Bitmap() {
-    BITMAPFILEHEADER file = {};
-    BITMAPINFOHEADER info = {};
-    const std::string rows = std::string("\x00\x00\xff\x00\x00\xff\x00\x00", 8) + std::string("\x00\x00\xff\x00\x00\xff\x00\x00", 8);
-    info.biSize = sizeof info;
-    info.biWidth = 2;
-    info.biHeight = 2;
-    info.biPlanes = 1;
-    info.biBitCount = 24;
-    file.bfType = 0x4D42;  // "BM"
-    file.bfOffBits = sizeof file + sizeof info;
-    file.bfSize = static_cast<DWORD>(file.bfOffBits + rows.size());
-    return std::string(reinterpret_cast<const char*>(&file), sizeof file) +
-           std::string(reinterpret_cast<const char*>(&info), sizeof info) + rows;
-}
 
 // A client as its installer leaves it.
 class Client {
@@ -109,39 +96,13 @@ std::string Narrow(const std::wstring& text) {
     return narrow;
 }
 
-std::string PageFor(const std::wstring& picture) {
-    const std::string path = "file://" + Narrow(picture);
-    return "<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
-           "<table width=\"100%\" border=\"0\"><tr><a href=\"" + path + "\" target=\"_new\"><img src=\"" + path +
-           "\" width=\"120\" height=\"90\" border=\"0\"></a></tr></table></body></html>";
-}
-
-bool SameFile(const std::wstring& a, const std::wstring& b) {
-    return CompareStringOrdinal(a.c_str(), -1, b.c_str(), -1, TRUE) == CSTR_EQUAL;
-}
-
 void Process(MSG& message) { Form::Process(message); }
 
+// Kalvex3's main window on the client above, in German, with its own settings.
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override { OleInitialize(nullptr); }
-    void TearDown() override { OleUninitialize(); }
-};
-
-}  // namespace
-
-TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows) {
     Client client;
-    client.folder.Put(L"Urlaub.bmp", Bitmap());
     OwnSettings settings;
-    settings.Put(L"ICQLitePath", client.Folder());
-    settings.Put(L"Language", L"1");
-    // Settings that make no sense fall back to their defaults; start-up goes on.
-    settings.Put(L"CloseAfterChange", L"ja");
-    settings.Put(L"OpenURL", L"vielleicht");
-    settings.Put(L"FormLeft", L"-100000");  // on a monitor that is gone
-    settings.Put(L"FormTop", L"-100000");
-
     platform::Win32Registry registry;
     platform::Win32ProcessStarter starter;
     platform::Win32FileSystem files;
@@ -153,134 +114,121 @@ TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
     RecordingReportWindow reportWindow;
-    errors::ResetErrorState();
-    errors::UseSystemInfo(system);
-    errors::UseReportWindow(reportWindow);
-    errors::UseMessageBoxes(boxes);
     const app::Services services{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, system};
-    app::Program program(services);
+    std::optional<app::Program> program;
+    std::optional<MainForm> form;
 
-    MainForm form(GetModuleHandleW(nullptr), program);
-    PumpPending(Process);
-    ASSERT_TRUE(IsWindowVisible(form.window()));
-    EXPECT_EQ(TextOf(form.window()), L"ICQLite Kalvex 3");
-    EXPECT_EQ(form.Text(C::cbtnOpen), L"Bild auswählen");
-    EXPECT_EQ(form.Text(C::lblPreview), L"Vorschau");
-    HWND preview = Children(form.window(), app::win32::kPictureBoxClass).at(0);
-    IPicture* clientsPicture = app::win32::PictureOf(preview);
-    EXPECT_NE(clientsPicture, nullptr) << "the client's own climage.gif";
-    EXPECT_FALSE(IsWindowVisible(form.Control(C::lblNotFound)));
-    EXPECT_TRUE(IsWindowVisible(form.Control(C::cbtnRemoveBanner)));
-    EXPECT_EQ(SendMessageW(form.Control(C::optFullSizePicture), BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_FALSE(IsWindowEnabled(form.Control(C::txtURL)));
-    EXPECT_EQ(form.Text(C::txtURL), L"www.kalvex.example");
+    void SetUp() override {
+        OleInitialize(nullptr);
+        settings.Put(L"ICQLitePath", client.Folder());
+        settings.Put(L"Language", L"1");
+        errors::ResetErrorState();
+        errors::UseSystemInfo(system);
+        errors::UseReportWindow(reportWindow);
+        errors::UseMessageBoxes(boxes);
+        program.emplace(services);
+        form.emplace(GetModuleHandleW(nullptr), *program);
+        PumpPending(Process);
+    }
+    void TearDown() override {
+        form.reset();
+        program.reset();
+        EXPECT_EQ(reportWindow.text, L"") << "no failure on the way";
+        OleUninitialize();
+    }
+
+    // Opens a dialog of the main window with `button`, lets `user` answer the dialog with
+    // this title from a second thread, and runs the messages until the main window is back.
+    bool Answer(C button, const wchar_t* title, const std::function<void(HWND)>& user) {
+        std::atomic<bool> done{false};
+        std::thread answering([&] {
+            if (HWND dialog = WaitForWindow(L"Kalvex3.Form", title)) user(dialog);
+            done = true;
+        });
+        Click(form->Control(button));
+        const bool back = PumpUntil(Process, [&] { return done && IsWindowEnabled(form->window()); });
+        answering.join();
+        return back;
+    }
+};
+
+}  // namespace
+
+TEST_F(ProgramTest, StartsCentredShowingTheClientsOwnPicture) {
+    ASSERT_TRUE(IsWindowVisible(form->window()));
+    EXPECT_EQ(TextOf(form->window()), L"ICQLite Kalvex 3");
+    EXPECT_EQ(form->Text(C::cbtnOpen), L"Bild auswählen");
+    EXPECT_EQ(form->Text(C::lblPreview), L"Vorschau");
+    HWND preview = Children(form->window(), app::win32::kPictureBoxClass).at(0);
+    EXPECT_NE(app::win32::PictureOf(preview), nullptr) << "the client's own climage.gif";
+    EXPECT_FALSE(IsWindowVisible(form->Control(C::lblNotFound)));
+    EXPECT_TRUE(IsWindowVisible(form->Control(C::cbtnRemoveBanner)));
+    EXPECT_EQ(SendMessageW(form->Control(C::optFullSizePicture), BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(IsWindowEnabled(form->Control(C::txtURL)));
+    EXPECT_EQ(form->Text(C::txtURL), L"www.kalvex.example");
     RECT at = {};
-    GetWindowRect(form.window(), &at);
+    GetWindowRect(form->window(), &at);
     EXPECT_NEAR(at.left, (GetSystemMetrics(SM_CXSCREEN) - (at.right - at.left)) / 2, 1) << "centred";
     EXPECT_NEAR(at.top, (GetSystemMetrics(SM_CYSCREEN) - (at.bottom - at.top)) / 2, 1);
-    EXPECT_EQ(reportWindow.text, L"");
 
-    // Apply writes the page for the client's own picture, opening the picture itself.
-    Click(form.Control(C::cbtnApply));
-    ASSERT_TRUE(PumpUntil(Process, [&] { return !boxes.shown.empty(); }));
-    EXPECT_EQ(boxes.shown.back().text, L"Änderungen wurden übernommen");
-    EXPECT_EQ(client.DataBytes(L"climage.html"), PageFor(client.Data(L"climage.gif")));
-    EXPECT_TRUE(client.Hidden(L"climage.html"));
-    EXPECT_EQ(settings.Stored(L"PicturePath"), client.Data(L"climage.gif"));
-    EXPECT_EQ(settings.Stored(L"URL"), L"www.kalvex.example");
-
-    // Remove Banner neutralises both files and hides itself, uncovering the label.
-    Click(form.Control(C::cbtnRemoveBanner));
-    ASSERT_TRUE(PumpUntil(Process, [&] { return !IsWindowVisible(form.Control(C::cbtnRemoveBanner)); }));
+    // Remove Banner hides itself, uncovering the label.
+    Click(form->Control(C::cbtnRemoveBanner));
+    ASSERT_TRUE(PumpUntil(Process, [&] { return !IsWindowVisible(form->Control(C::cbtnRemoveBanner)); }));
+    EXPECT_TRUE(IsWindowVisible(form->Control(C::lblRemovedBanner)));
     EXPECT_EQ(client.DataBytes(L"banners.xml"), kRemovedBanner);
-    EXPECT_EQ(client.DataBytes(L"clbanner.xml"), kRemovedBanner);
-    EXPECT_TRUE(client.Hidden(L"banners.xml"));
     EXPECT_TRUE(client.Hidden(L"clbanner.xml"));
-    EXPECT_TRUE(IsWindowVisible(form.Control(C::lblRemovedBanner)));
-    EXPECT_EQ(boxes.shown.size(), 1u) << "no message";
+}
 
-    // Choose Picture: the user picks a bitmap in the open-file dialog.
-    std::thread pictureUser([&] {
-        HWND dialog = WaitForWindow(L"#32770");
-        if (!dialog) return;
-        const std::wstring name = client.folder.File(L"Urlaub.bmp");
-        SetDlgItemTextW(dialog, 0x47c, name.c_str());
-        SetDlgItemTextW(dialog, 0x480, name.c_str());
-        PostMessageW(dialog, WM_COMMAND, IDOK, 0);
-    });
-    Click(form.Control(C::cbtnOpen));
-    const bool chosen = PumpUntil(Process, [&] { return app::win32::PictureOf(preview) != clientsPicture; });
-    pictureUser.join();
-    ASSERT_TRUE(chosen);
-    EXPECT_TRUE(SameFile(form.logic().picturePath(), client.folder.File(L"Urlaub.bmp"))) << form.logic().picturePath();
-
-    // Settings: English, and close after applying.
-    std::atomic<bool> settingsDone{false};
-    std::wstring settingsTitle, checkBoxText;
+TEST_F(ProgramTest, SettingsSwitchToEnglishAndCloseAfterApplyingSavingEverything) {
+    std::wstring checkBoxText;
     LRESULT selectedAtLoad = -2;
-    std::thread settingsUser([&] {
-        HWND dialog = WaitForWindow(L"Kalvex3.Form", L"Einstellungen");
-        if (dialog) {
-            settingsTitle = TextOf(dialog);
-            HWND combo = Children(dialog, L"ComboBox").at(0);
-            const std::vector<HWND> buttons = Children(dialog, L"Button");  // check box, Abbrechen, Ok
-            selectedAtLoad = SendMessageW(combo, CB_GETCURSEL, 0, 0);
-            checkBoxText = TextOf(buttons.at(0));
-            SendMessageW(combo, CB_SETCURSEL, 1, 0);
-            SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
-                         reinterpret_cast<LPARAM>(combo));
-            SendMessageW(buttons.at(0), BM_CLICK, 0, 0);
-            SendMessageW(buttons.at(2), BM_CLICK, 0, 0);
-        }
-        settingsDone = true;
-    });
-    Click(form.Control(C::cbtnSettings));
-    const bool settingsClosed =
-        PumpUntil(Process, [&] { return settingsDone && IsWindowEnabled(form.window()); });
-    settingsUser.join();
-    ASSERT_TRUE(settingsClosed);
-    EXPECT_EQ(settingsTitle, L"Einstellungen");
+    ASSERT_TRUE(Answer(C::cbtnSettings, L"Einstellungen", [&](HWND dialog) {
+        HWND combo = Children(dialog, L"ComboBox").at(0);
+        const std::vector<HWND> buttons = Children(dialog, L"Button");  // check box, Abbrechen, Ok
+        selectedAtLoad = SendMessageW(combo, CB_GETCURSEL, 0, 0);
+        checkBoxText = TextOf(buttons.at(0));
+        SendMessageW(combo, CB_SETCURSEL, 1, 0);
+        SendMessageW(dialog, WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        SendMessageW(buttons.at(0), BM_CLICK, 0, 0);
+        SendMessageW(buttons.at(2), BM_CLICK, 0, 0);
+    }));
     EXPECT_EQ(selectedAtLoad, 0) << "Deutsch";
     EXPECT_EQ(checkBoxText, L"Nach Übernahme der Änderungen den Kalvex schließen");
-    EXPECT_EQ(form.Text(C::cbtnApply), L"Apply Changes");
-    EXPECT_EQ(form.Text(C::cbtnOpen), L"Choose Picture");
-    EXPECT_EQ(form.Text(C::cbtnSettings), L"Settings");
-    EXPECT_EQ(form.Text(C::cbtnInfo), L"Info");
-    EXPECT_EQ(form.Text(C::fraPictureClick), L"On Picture click...");
-    EXPECT_EQ(form.Text(C::optFullSizePicture), L"Show Picture in original size");
-    EXPECT_EQ(form.Text(C::lblRemovedBanner), L"Banner is already removed");
+    // A text of each kind of control: button, frame, option, label.
+    EXPECT_EQ(form->Text(C::cbtnApply), L"Apply Changes");
+    EXPECT_EQ(form->Text(C::fraPictureClick), L"On Picture click...");
+    EXPECT_EQ(form->Text(C::optFullSizePicture), L"Show Picture in original size");
+    EXPECT_EQ(form->Text(C::lblRemovedBanner), L"Banner is already removed");
     EXPECT_EQ(settings.Stored(L"Language"), L"2");
     EXPECT_EQ(settings.Stored(L"CloseAfterChange"), L"1");
 
-    // Info: the texts, both links, and Ok.
-    std::atomic<bool> infoDone{false};
-    std::vector<std::wstring> infoTexts;
-    std::thread infoUser([&] {
-        if (HWND dialog = WaitForWindow(L"Kalvex3.Form", L"Info")) {
-            for (HWND label : Children(dialog, L"Static")) infoTexts.push_back(TextOf(label));
-            Click(ChildWithText(dialog, L"www.kalvex.example"));
-            Click(ChildWithText(dialog, L"support@kalvex.example"));
-            Click(Children(dialog, L"Vantor1.cButton").at(0));
-        }
-        infoDone = true;
-    });
-    Click(form.Control(C::cbtnInfo));
-    const bool infoClosed =
-        PumpUntil(Process, [&] { return infoDone && IsWindowEnabled(form.window()); });
-    infoUser.join();
-    ASSERT_TRUE(infoClosed);
-    EXPECT_EQ(infoTexts, (std::vector<std::wstring>{L"ICQLite Kalvex 3", L"Version 3.1.8", L"Copyright © Kalvex",
-                                                    L"www.kalvex.example", L"support@kalvex.example"}));
-    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
-
-    // Apply once more: English now, and the window closes, saving the rest.
-    Click(form.Control(C::cbtnApply));
-    ASSERT_TRUE(PumpUntil(Process, [&] { return form.window() == nullptr; }));
+    // Apply writes the page for the client's own picture, opening the picture itself, and
+    // the window closes after the confirmation.
+    Click(form->Control(C::cbtnApply));
+    ASSERT_TRUE(PumpUntil(Process, [&] { return form->window() == nullptr; }));
+    ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown.back().text, L"Changes have been applied");
-    EXPECT_TRUE(SameFile(settings.Stored(L"PicturePath"), client.folder.File(L"Urlaub.bmp")));
+    const std::string picture = Narrow(client.Data(L"climage.gif"));
+    EXPECT_EQ(client.DataBytes(L"climage.html"), ClientPage("file://" + picture, picture));
+    EXPECT_TRUE(client.Hidden(L"climage.html"));
+    EXPECT_EQ(settings.Stored(L"PicturePath"), client.Data(L"climage.gif"));
+    EXPECT_EQ(settings.Stored(L"URL"), L"www.kalvex.example");
     EXPECT_EQ(settings.Stored(L"OpenURL"), L"False");
     EXPECT_EQ(settings.Stored(L"ICQLitePath"), client.Folder());
     EXPECT_NE(settings.Stored(L"FormLeft"), L"<missing>");
     EXPECT_NE(settings.Stored(L"FormTop"), L"<missing>");
-    EXPECT_EQ(reportWindow.text, L"") << "no failure on the way";
+}
+
+TEST_F(ProgramTest, InfoShowsItsTextsAndOpensBothLinks) {
+    std::vector<std::wstring> infoTexts;
+    ASSERT_TRUE(Answer(C::cbtnInfo, L"Info", [&](HWND dialog) {
+        for (HWND label : Children(dialog, L"Static")) infoTexts.push_back(TextOf(label));
+        Click(ChildWithText(dialog, L"www.kalvex.example"));
+        Click(ChildWithText(dialog, L"support@kalvex.example"));
+        Click(Children(dialog, L"Vantor1.cButton").at(0));
+    }));
+    EXPECT_EQ(infoTexts, (std::vector<std::wstring>{L"ICQLite Kalvex 3", L"Version 3.1.8", L"Copyright © Kalvex",
+                                                    L"www.kalvex.example", L"support@kalvex.example"}));
+    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
 }

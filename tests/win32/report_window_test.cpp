@@ -12,8 +12,11 @@
 #include "errors/win32/report_window.h"
 #include "platform/win32/message_box.h"
 #include "support/fake_system_info.h"
+#include "support/window_driving.h"
 
 using namespace errors;
+
+using testing_support::TextOf;
 
 namespace {
 
@@ -30,18 +33,11 @@ int CountReportWindows() {
     return count;
 }
 
-std::wstring TextOf(HWND window) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 void Pump() {
-    MSG message;
-    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+    testing_support::PumpPending([](MSG& message) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
-    }
+    });
 }
 
 void FailingHandler(std::int32_t number, const wchar_t* description) {

@@ -1,5 +1,6 @@
 // The registered button in an independent container: hosted by ATL's AtlAxWin100 window as
 // Wine ships it, which creates it from its ProgID, and clicked with real mouse and key input.
+// That a disabled button raises nothing is followed in the other containers.
 
 #include <gtest/gtest.h>
 
@@ -57,9 +58,6 @@ TEST_F(RegisteredTest, AtlContainerCreatesTheButtonFromItsProgIdAndDeliversItsCl
     CLSID clsid = {};
     ASSERT_EQ(CLSIDFromProgID(L"Vantor1.cButton", &clsid), S_OK);
     EXPECT_TRUE(IsEqualCLSID(clsid, CLSID_cButton));
-    ComPtr<IUnknown> created;
-    EXPECT_EQ(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID__cButton,
-                               reinterpret_cast<void**>(created.put())), S_OK);
     HMODULE atl = LoadLibraryW(L"atl100.dll");
     ASSERT_TRUE(atl);
     auto init = reinterpret_cast<BOOL(WINAPI*)()>(reinterpret_cast<void*>(GetProcAddress(atl, "AtlAxWinInit")));
@@ -97,14 +95,6 @@ TEST_F(RegisteredTest, AtlContainerCreatesTheButtonFromItsProgIdAndDeliversItsCl
     ReleaseDC(window, dc);
     PressEnter();
     EXPECT_TRUE(PumpUntil([&] { return sink.clicks == expected + 1; })) << "Enter";
-
-    dual->put_ButtonEnabled(VARIANT_FALSE);
-    expected = sink.clicks;
-    ClickAt(window, 62, 25);
-    PressEnter();
-    PumpUntil([] { return false; });
-    EXPECT_EQ(sink.clicks, expected) << "a disabled button raises nothing";
-
     DestroyWindow(parent);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 
 #include "com_doubles.h"
@@ -168,23 +169,37 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     RecordingContainer container(parent, false);
     HWND window = Activate(container);
     ASSERT_TRUE(IsWindow(window));
+    ComPtr<IOleControl> control = button.query<IOleControl>();
     auto press = [&](int releasedAtX) {
         SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
         SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
     };
-    press(100);
-    press(500);  // released outside: no click
-    SendMessageW(window, WM_CHAR, 13, 0);
-    button.query<IOleControl>()->OnMnemonic(nullptr);
-    EXPECT_EQ(sink.clicks, 3);
-
-    button.query<IOleControl>()->FreezeEvents(TRUE);
-    SendMessageW(window, WM_CHAR, 13, 0);
-    button.query<IOleControl>()->FreezeEvents(FALSE);
-    button.query<_cButton>()->put_ButtonEnabled(VARIANT_FALSE);
-    press(100);
-    button.query<IOleControl>()->OnMnemonic(nullptr);
-    EXPECT_EQ(sink.clicks, 3) << "frozen events and a disabled button raise nothing";
+    auto enter = [&] { SendMessageW(window, WM_CHAR, 13, 0); };
+    const struct {
+        const char* input;
+        std::function<void()> act;
+        int clicks;
+    } inputs[] = {
+        {"mouse", [&] { press(100); }, 1},
+        {"mouse released outside", [&] { press(500); }, 0},
+        {"Enter", enter, 1},
+        {"access key", [&] { control->OnMnemonic(nullptr); }, 1},
+        {"Enter with frozen events", [&] {
+             control->FreezeEvents(TRUE);
+             enter();
+             control->FreezeEvents(FALSE);
+         }, 0},
+        {"mouse on a disabled button", [&] {
+             button.query<_cButton>()->put_ButtonEnabled(VARIANT_FALSE);
+             press(100);
+         }, 0},
+        {"access key of a disabled button", [&] { control->OnMnemonic(nullptr); }, 0},
+    };
+    for (const auto& input : inputs) {
+        const int before = sink.clicks;
+        input.act();
+        EXPECT_EQ(sink.clicks - before, input.clicks) << input.input;
+    }
 
     Close();
     for (const std::string& call : container.calls) {
