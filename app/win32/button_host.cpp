@@ -10,7 +10,7 @@ namespace app::win32 {
 
 namespace {
 
-using Microsoft::WRL::ComPtr;
+using platform::ComPtr;
 
 // The dispatch ids that the control's type library fixes.
 constexpr DISPID kButtonCaption = 0x68030004;
@@ -21,10 +21,10 @@ constexpr DISPID kButtonEnabled = 0x68030008;
 ComPtr<IOleObject> CreateButton() {
     ComPtr<IOleObject> object;
     HRESULT hr = CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(object.GetAddressOf()));
+                                  reinterpret_cast<void**>(object.put()));
     if (FAILED(hr)) {
         hr = button::CreateButtonFromFolder(platform::ProgramFolder(), IID_IOleObject,
-                                            reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
+                                            reinterpret_cast<void**>(object.put()));
     }
     if (FAILED(hr)) RaiseCannotCreate(hr);
     return object;
@@ -47,8 +47,8 @@ int IconPixels(HWND parent) { return MulDiv(16, static_cast<int>(GetDpiForWindow
 
 ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
                        const RECT& position, std::function<void()> onClick) {
-    site_.Attach(new ButtonSite(parent, position));
-    sink_.Attach(new ButtonEvents(std::move(onClick)));
+    site_.attach(new ButtonSite(parent, position));
+    sink_.attach(new ButtonEvents(std::move(onClick)));
     try {
         Create(parent, stored, widthTwips, heightTwips, position);
     } catch (...) {
@@ -60,28 +60,28 @@ ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, 
 void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
                         const RECT& position) {
     object_ = CreateButton();
-    Check(object_.As(&dispatch_));
-    Check(object_.As(&control_));
+    Check(object_.query(dispatch_));
+    Check(object_.query(control_));
 
     DWORD status = 0;
     object_->GetMiscStatus(DVASPECT_CONTENT, &status);
-    IOleClientSite* site = static_cast<IOleClientSite*>(site_.Get());
+    IOleClientSite* site = static_cast<IOleClientSite*>(site_.get());
     if (status & OLEMISC_SETCLIENTSITEFIRST) Check(object_->SetClientSite(site));
     ComPtr<IPersistPropertyBag> persistence;
-    Check(object_.As(&persistence));
+    Check(object_.query(persistence));
     Check(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
-                                         IconPixels(parent)).Get(),
+                                         IconPixels(parent)).get(),
                             nullptr));
     if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(site));
 
     ComPtr<IConnectionPointContainer> points;
-    Check(object_.As(&points));
-    Check(points->FindConnectionPoint(DIID___cButton, &events_));
-    Check(events_->Advise(static_cast<IDispatch*>(sink_.Get()), &cookie_));
+    Check(object_.query(points));
+    Check(points->FindConnectionPoint(DIID___cButton, events_.put()));
+    Check(events_->Advise(static_cast<IDispatch*>(sink_.get()), &cookie_));
 
     RECT at = position;
     Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &at));
-    Check(object_.As(&inPlace_));
+    Check(object_.query(inPlace_));
     Check(inPlace_->GetWindow(&window_));
 }
 
@@ -105,7 +105,7 @@ void ButtonHost::SetCaption(const std::wstring& caption) {
     value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
     if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
     try {
-        PutProperty(dispatch_.Get(), kButtonCaption, value);
+        PutProperty(dispatch_.get(), kButtonCaption, value);
     } catch (...) {
         VariantClear(&value);
         throw;
@@ -130,7 +130,7 @@ void ButtonHost::SetEnabled(bool enabled) {
     VariantInit(&value);
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    PutProperty(dispatch_.Get(), kButtonEnabled, value);
+    PutProperty(dispatch_.get(), kButtonEnabled, value);
 }
 
 void ButtonHost::SetVisible(bool visible) {

@@ -4,9 +4,10 @@
 #include <windows.h>
 
 #include <ocidl.h>
-#include <wrl/client.h>
 
 #include <cstdint>
+
+#include "platform/win32/com_ptr.h"
 
 namespace app::win32 {
 
@@ -31,7 +32,7 @@ struct StoredButton {
 // The property bag the control restores itself from: the layout's values under their
 // lower-case names, only those that differ from what the control assumes for a missing
 // one, next to the extent in HIMETRIC. Pictures are made at iconPixels.
-Microsoft::WRL::ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips,
-                                                 int heightTwips, int iconPixels);
+platform::ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips,
+                                            int heightTwips, int iconPixels);
 
 }  // namespace app::win32

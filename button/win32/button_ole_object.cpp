@@ -11,13 +11,13 @@ constexpr float kTwipsPerHimetric = 1440.0f / 2540.0f;
 }  // namespace
 
 HRESULT ButtonObject::SetClientSite(IOleClientSite* site) {
-    clientSite_ = ComPtr<IOleClientSite>(site);
+    clientSite_ = platform::ComPtr<IOleClientSite>(site);
     return S_OK;
 }
 
 HRESULT ButtonObject::GetClientSite(IOleClientSite** site) {
     if (!site) return E_POINTER;
-    *site = ComPtr<IOleClientSite>(clientSite_).detach();
+    *site = platform::ComPtr<IOleClientSite>(clientSite_).detach();
     return S_OK;
 }
 
