@@ -11,17 +11,17 @@ namespace app::win32 {
 
 namespace {
 
-using Microsoft::WRL::ComPtr;
+using platform::ComPtr;
 
 // Through the registration when the library is registered; otherwise from the library
 // that ships in the program's own folder.
 ComPtr<IOleObject> CreateButton() {
     ComPtr<IOleObject> object;
     HRESULT hr = CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(object.GetAddressOf()));
+                                  reinterpret_cast<void**>(object.put()));
     if (FAILED(hr)) {
         hr = button::CreateButtonFromFolder(platform::ProgramFolder(), IID_IOleObject,
-                                            reinterpret_cast<void**>(object.ReleaseAndGetAddressOf()));
+                                            reinterpret_cast<void**>(object.put()));
     }
     if (FAILED(hr)) RaiseCannotCreate(hr);
     return object;
@@ -44,8 +44,8 @@ int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(
 
 ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
                        const RECT& position, std::function<void()> onClick) {
-    site_.Attach(new ButtonSite(parent, position));
-    sink_.Attach(new ButtonEvents(std::move(onClick)));
+    site_.attach(new ButtonSite(parent, position));
+    sink_.attach(new ButtonEvents(std::move(onClick)));
     try {
         Create(parent, stored, widthTwips, heightTwips, position);
     } catch (...) {
@@ -57,28 +57,28 @@ ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, 
 void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
                         const RECT& position) {
     object_ = CreateButton();
-    Check(object_.As(&dispatch_));
-    Check(object_.As(&control_));
+    Check(object_.query(dispatch_));
+    Check(object_.query(control_));
 
     DWORD status = 0;
     object_->GetMiscStatus(DVASPECT_CONTENT, &status);
-    IOleClientSite* site = static_cast<IOleClientSite*>(site_.Get());
+    IOleClientSite* site = static_cast<IOleClientSite*>(site_.get());
     if (status & OLEMISC_SETCLIENTSITEFIRST) Check(object_->SetClientSite(site));
     ComPtr<IPersistPropertyBag> persistence;
-    Check(object_.As(&persistence));
+    Check(object_.query(persistence));
     Check(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
-                                         IconPixels(parent)).Get(),
+                                         IconPixels(parent)).get(),
                             nullptr));
     if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(site));
 
     ComPtr<IConnectionPointContainer> points;
-    Check(object_.As(&points));
-    Check(points->FindConnectionPoint(DIID___cButton, &events_));
-    Check(events_->Advise(static_cast<IDispatch*>(sink_.Get()), &cookie_));
+    Check(object_.query(points));
+    Check(points->FindConnectionPoint(DIID___cButton, events_.put()));
+    Check(events_->Advise(static_cast<IDispatch*>(sink_.get()), &cookie_));
 
     RECT at = position;
     Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &at));
-    Check(object_.As(&inPlace_));
+    Check(object_.query(inPlace_));
     Check(inPlace_->GetWindow(&window_));
 }
 
@@ -102,7 +102,7 @@ void ButtonHost::SetCaption(const std::wstring& caption) {
     value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
     if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
     try {
-        PutProperty(dispatch_.Get(), DISPID_BUTTON_CAPTION, value);
+        PutProperty(dispatch_.get(), DISPID_BUTTON_CAPTION, value);
     } catch (...) {
         VariantClear(&value);
         throw;
@@ -127,7 +127,7 @@ void ButtonHost::SetEnabled(bool enabled) {
     VariantInit(&value);
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
-    PutProperty(dispatch_.Get(), DISPID_BUTTON_ENABLED, value);
+    PutProperty(dispatch_.get(), DISPID_BUTTON_ENABLED, value);
 }
 
 void ButtonHost::SetVisible(bool visible) {

@@ -6,12 +6,12 @@
 #include <windows.h>
 
 #include <ocidl.h>
-#include <wrl/client.h>
 
 #include <functional>
 #include <string>
 
 #include "app/win32/stored_button.h"
+#include "platform/win32/com_ptr.h"
 
 namespace app::win32 {
 
@@ -35,7 +35,7 @@ public:
     void SetVisible(bool visible);
     void Place(const RECT& position);
     HWND window() const;
-    IDispatch* Dispatch() const { return dispatch_.Get(); }  // the control's _cButton
+    IDispatch* Dispatch() const { return dispatch_.get(); }  // the control's _cButton
 
     // Keys before the window's own keyboard handling: what the control takes for itself
     // while it has the focus, and its access keys from anywhere in the window.
@@ -45,13 +45,13 @@ private:
     void Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips, const RECT& position);
     void Shutdown();  // lets go of the control, also of one only partly set up
 
-    Microsoft::WRL::ComPtr<IOleObject> object_;
-    Microsoft::WRL::ComPtr<IDispatch> dispatch_;
-    Microsoft::WRL::ComPtr<IOleControl> control_;
-    Microsoft::WRL::ComPtr<IOleInPlaceObject> inPlace_;
-    Microsoft::WRL::ComPtr<IConnectionPoint> events_;
-    Microsoft::WRL::ComPtr<ButtonSite> site_;
-    Microsoft::WRL::ComPtr<ButtonEvents> sink_;
+    platform::ComPtr<IOleObject> object_;
+    platform::ComPtr<IDispatch> dispatch_;
+    platform::ComPtr<IOleControl> control_;
+    platform::ComPtr<IOleInPlaceObject> inPlace_;
+    platform::ComPtr<IConnectionPoint> events_;
+    platform::ComPtr<ButtonSite> site_;
+    platform::ComPtr<ButtonEvents> sink_;
     DWORD cookie_ = 0;
     HWND window_ = nullptr;
 };

@@ -1,34 +1,7 @@
 #include "app/win32/button_site.h"
 
-#include "Vantor1_h.h"
-
 namespace app::win32 {
 
-HRESULT ButtonSite::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IOleClientSite)) {
-        *object = static_cast<IOleClientSite*>(this);
-    } else if (IsEqualIID(riid, IID_IOleWindow) || IsEqualIID(riid, IID_IOleInPlaceSite)) {
-        *object = static_cast<IOleInPlaceSite*>(this);
-    } else if (IsEqualIID(riid, IID_IOleControlSite)) {
-        *object = static_cast<IOleControlSite*>(this);
-    } else if (IsEqualIID(riid, IID_IOleInPlaceUIWindow) || IsEqualIID(riid, IID_IOleInPlaceFrame)) {
-        *object = static_cast<IOleInPlaceFrame*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG ButtonSite::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG ButtonSite::Release() {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-}
 
 // The layout is kept by the window, not saved through the site.
 HRESULT ButtonSite::SaveObject() { return E_NOTIMPL; }
@@ -78,7 +51,7 @@ HRESULT ButtonSite::Scroll(SIZE) { return E_NOTIMPL; }
 HRESULT ButtonSite::OnUIDeactivate(BOOL) { return S_OK; }
 
 HRESULT ButtonSite::OnInPlaceDeactivate() {
-    active_.Reset();
+    active_ = nullptr;
     return S_OK;
 }
 
@@ -106,7 +79,7 @@ HRESULT ButtonSite::RequestBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOO
 HRESULT ButtonSite::SetBorderSpace(LPCBORDERWIDTHS) { return INPLACE_E_NOTOOLSPACE; }
 
 HRESULT ButtonSite::SetActiveObject(IOleInPlaceActiveObject* object, LPCOLESTR) {
-    active_ = object;
+    active_ = platform::ComPtr<IOleInPlaceActiveObject>(object);
     return S_OK;
 }
 
@@ -116,25 +89,6 @@ HRESULT ButtonSite::RemoveMenus(HMENU) { return E_NOTIMPL; }
 HRESULT ButtonSite::SetStatusText(LPCOLESTR) { return S_OK; }
 HRESULT ButtonSite::EnableModeless(BOOL) { return S_OK; }
 HRESULT ButtonSite::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
-
-HRESULT ButtonEvents::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IDispatch) && !IsEqualIID(riid, DIID___cButton)) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IDispatch*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG ButtonEvents::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG ButtonEvents::Release() {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-}
 
 HRESULT ButtonEvents::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;

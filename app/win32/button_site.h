@@ -6,32 +6,29 @@
 
 #include <ocidl.h>
 #include <oleidl.h>
-#include <wrl/client.h>
 
 #include <functional>
+
+#include "Vantor1_h.h"
+#include "platform/win32/com_object.h"
+#include "platform/win32/com_ptr.h"
 
 namespace app::win32 {
 
 // Client site, in-place site, control site and in-place frame in one: the control lives
 // as a child window of the form, at the rectangle the form gives it.
-class ButtonSite final : public IOleClientSite,
-                         public IOleInPlaceSite,
-                         public IOleControlSite,
-                         public IOleInPlaceFrame {
+class ButtonSite final
+    : public platform::ComObject<platform::Implements<IOleClientSite>,
+                                 platform::Implements<IOleInPlaceSite, IOleWindow>,
+                                 platform::Implements<IOleControlSite>,
+                                 platform::Implements<IOleInPlaceFrame, IOleInPlaceUIWindow>> {
 public:
     ButtonSite(HWND parent, const RECT& position) : parent_(parent), position_(position) {}
-    ButtonSite(const ButtonSite&) = delete;
-    ButtonSite& operator=(const ButtonSite&) = delete;
 
     void Place(const RECT& position) { position_ = position; }
     // The control while it is active in the user interface: it sees keys first.
-    IOleInPlaceActiveObject* ActiveObject() const { return active_.Get(); }
-    void Disconnect() { active_.Reset(); }
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
+    IOleInPlaceActiveObject* ActiveObject() const { return active_.get(); }
+    void Disconnect() { active_ = nullptr; }
 
     // IOleClientSite
     HRESULT STDMETHODCALLTYPE SaveObject() override;
@@ -82,24 +79,19 @@ public:
 private:
     ~ButtonSite() = default;
 
-    LONG refs_ = 1;
     HWND parent_;
     RECT position_;
-    Microsoft::WRL::ComPtr<IOleInPlaceActiveObject> active_;
+    platform::ComPtr<IOleInPlaceActiveObject> active_;
 };
 
-// The sink of the button's event interface: Click (dispatch id 1) runs the window's handler.
-class ButtonEvents final : public IDispatch {
+// The sink of the button's event interface __cButton, served through IDispatch: Click
+// (dispatch id 1) runs the window's handler.
+class ButtonEvents final : public platform::ComObject<platform::Implements<IDispatch, __cButton>> {
 public:
     explicit ButtonEvents(std::function<void()> onClick) : onClick_(std::move(onClick)) {}
-    ButtonEvents(const ButtonEvents&) = delete;
-    ButtonEvents& operator=(const ButtonEvents&) = delete;
 
     void Disconnect() { onClick_ = nullptr; }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
@@ -109,7 +101,6 @@ public:
 private:
     ~ButtonEvents() = default;
 
-    LONG refs_ = 1;
     std::function<void()> onClick_;
 };
 

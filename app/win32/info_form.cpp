@@ -81,8 +81,8 @@ void InfoForm::OnCommand(int id, int code, HWND) {
 }
 
 void InfoForm::OnPaint(HDC dc) {
-    DrawPicture(dc, logo_.Get(), PixelsOf(kLogo));
-    DrawPicture(dc, flower_.Get(), PixelsOf(kFlower));
+    DrawPicture(dc, logo_.get(), PixelsOf(kLogo));
+    DrawPicture(dc, flower_.get(), PixelsOf(kFlower));
 }
 
 bool InfoForm::OnSetCursor(HWND over) {

@@ -5,11 +5,11 @@
 #include <windows.h>
 
 #include <ocidl.h>
-#include <wrl/client.h>
 
 #include "app/about_dialog.h"
 #include "app/info_view.h"
 #include "app/win32/form.h"
+#include "platform/win32/com_ptr.h"
 
 namespace app {
 class Program;
@@ -35,7 +35,7 @@ private:
 
     HWND owner_;
     frmInfo frmInfo_;
-    Microsoft::WRL::ComPtr<IPicture> logo_, flower_;
+    platform::ComPtr<IPicture> logo_, flower_;
     HWND lblVersion_ = nullptr, lblWebsite_ = nullptr, lblEMail_ = nullptr;
 };
 

@@ -8,25 +8,6 @@ LayoutBag::~LayoutBag() {
 
 void LayoutBag::Add(const wchar_t* name, VARIANT value) { entries_.push_back({name, value}); }
 
-HRESULT LayoutBag::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (!IsEqualIID(riid, IID_IUnknown) && !IsEqualIID(riid, IID_IPropertyBag)) {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    *object = static_cast<IPropertyBag*>(this);
-    AddRef();
-    return S_OK;
-}
-
-ULONG LayoutBag::AddRef() { return static_cast<ULONG>(InterlockedIncrement(&refs_)); }
-
-ULONG LayoutBag::Release() {
-    const LONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return static_cast<ULONG>(refs);
-}
-
 HRESULT LayoutBag::Read(LPCOLESTR name, VARIANT* value, IErrorLog*) {
     if (!name || !value) return E_POINTER;
     for (Entry& entry : entries_) {

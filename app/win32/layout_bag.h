@@ -9,20 +9,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/win32/com_object.h"
+
 namespace app::win32 {
 
-class LayoutBag final : public IPropertyBag {
+class LayoutBag final : public platform::ComObject<platform::Implements<IPropertyBag>> {
 public:
     LayoutBag() = default;
-    LayoutBag(const LayoutBag&) = delete;
-    LayoutBag& operator=(const LayoutBag&) = delete;
 
     // The bag owns the value from here on.
     void Add(const wchar_t* name, VARIANT value);
-
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // A name the layout does not hold is E_INVALIDARG, as the control expects of a missing value.
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
@@ -36,7 +32,6 @@ private:
         std::wstring name;
         VARIANT value;
     };
-    LONG refs_ = 1;
     std::vector<Entry> entries_;
 };
 

@@ -144,7 +144,7 @@ void MainForm::Select(MainControl option) {
     CheckRadioButton(window(), kFullSizePictureId, kOpenURLId, GetDlgCtrlID(Control(option)));
 }
 
-void MainForm::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).Get()); }
+void MainForm::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).get()); }
 
 float MainForm::Left() {
     RECT r;

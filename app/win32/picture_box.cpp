@@ -1,8 +1,7 @@
 #include "app/win32/picture_box.h"
 
-#include <wrl/client.h>
-
 #include "app/win32/pictures.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/window.h"
 
 namespace app::win32 {
@@ -15,10 +14,10 @@ public:
     static PictureBox& Of(HWND box) { return *static_cast<PictureBox*>(From(box)); }
 
     void Show(IPicture* picture) {
-        picture_ = picture;
+        picture_ = platform::ComPtr<IPicture>(picture);
         InvalidateRect(handle(), nullptr, TRUE);
     }
-    IPicture* Picture() const { return picture_.Get(); }
+    IPicture* Picture() const { return picture_.get(); }
 
 private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override {
@@ -27,12 +26,12 @@ private:
         HDC dc = BeginPaint(handle(), &paint);
         RECT client;
         GetClientRect(handle(), &client);
-        DrawPicture(dc, picture_.Get(), client);
+        DrawPicture(dc, picture_.get(), client);
         EndPaint(handle(), &paint);
         return 0;
     }
 
-    Microsoft::WRL::ComPtr<IPicture> picture_;
+    platform::ComPtr<IPicture> picture_;
 };
 
 }  // namespace

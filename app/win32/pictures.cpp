@@ -11,6 +11,8 @@ namespace app::win32 {
 
 namespace {
 
+using platform::ComPtr;
+
 constexpr std::int32_t kInvalidPicture = 481;
 
 // The picture in these bytes; nothing when they hold no picture the system can read.
@@ -22,13 +24,13 @@ ComPtr<IPicture> PictureFromBytes(const void* bytes, DWORD size) {
         GlobalUnlock(memory);
     }
     ComPtr<IStream> stream;
-    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, &stream))) {
+    if (FAILED(CreateStreamOnHGlobal(memory, TRUE, stream.put()))) {
         GlobalFree(memory);
         errors::Raise(errors::RuntimeError::OutOfMemory);
     }
     ComPtr<IPicture> picture;
-    if (FAILED(OleLoadPicture(stream.Get(), static_cast<LONG>(size), FALSE, IID_IPicture,
-                              reinterpret_cast<void**>(picture.GetAddressOf()))))
+    if (FAILED(OleLoadPicture(stream.get(), static_cast<LONG>(size), FALSE, IID_IPicture,
+                              reinterpret_cast<void**>(picture.put()))))
         return nullptr;
     return picture;
 }
@@ -59,7 +61,7 @@ ComPtr<IPicture> IconPicture(HINSTANCE instance, int icon, int size) {
     ComPtr<IPicture> picture;
     // The picture object owns the icon from here on.
     const HRESULT hr = OleCreatePictureIndirect(&description, IID_IPicture, TRUE,
-                                                reinterpret_cast<void**>(picture.GetAddressOf()));
+                                                reinterpret_cast<void**>(picture.put()));
     if (FAILED(hr)) {
         DestroyIcon(description.icon.hicon);
         RaiseAutomationError(hr);

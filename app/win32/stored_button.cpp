@@ -13,7 +13,7 @@ namespace app::win32 {
 
 namespace {
 
-using Microsoft::WRL::ComPtr;
+using platform::ComPtr;
 
 // What the control takes for a value that the layout leaves out.
 constexpr BtnForms kDefaultForm = Rechteck;
@@ -46,7 +46,7 @@ ComPtr<IDispatch> CaptionFont(int hundredths) {
     description.sCharset = ANSI_CHARSET;
     ComPtr<IDispatch> font;
     const HRESULT hr =
-        OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(font.GetAddressOf()));
+        OleCreateFontIndirect(&description, IID_IFontDisp, reinterpret_cast<void**>(font.put()));
     if (FAILED(hr)) RaiseAutomationError(hr);
     return font;
 }
@@ -56,7 +56,7 @@ ComPtr<IDispatch> CaptionFont(int hundredths) {
 ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips, int heightTwips,
                                   int iconPixels) {
     ComPtr<LayoutBag> bag;
-    bag.Attach(new LayoutBag);
+    bag.attach(new LayoutBag);
     bag->Add(L"_extentx", Number(platform::HimetricFromTwips(widthTwips)));
     bag->Add(L"_extenty", Number(platform::HimetricFromTwips(heightTwips)));
     if (button.form != kDefaultForm) bag->Add(L"buttonform", Number(button.form));
@@ -70,11 +70,10 @@ ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button
         bag->Add(L"buttoncaption", caption);
     }
     if (button.pictureIcon) {
-        ComPtr<IDispatch> picture;
-        IconPicture(instance, button.pictureIcon, iconPixels).As(&picture);
-        bag->Add(L"buttonpicture", Object(picture.Detach()));
+        ComPtr<IDispatch> picture = IconPicture(instance, button.pictureIcon, iconPixels).query<IDispatch>();
+        bag->Add(L"buttonpicture", Object(picture.detach()));
     }
-    bag->Add(L"buttonfont", Object(CaptionFont(button.fontHundredths).Detach()));
+    bag->Add(L"buttonfont", Object(CaptionFont(button.fontHundredths).detach()));
     if (button.fontColor != kDefaultFontColor)
         bag->Add(L"buttonfontcolor", Number(static_cast<std::int32_t>(button.fontColor)));
     if (!button.pictureStretch) {
@@ -84,9 +83,7 @@ ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button
         stretch.boolVal = VARIANT_FALSE;
         bag->Add(L"buttonpicturestretch", stretch);
     }
-    ComPtr<IPropertyBag> result;
-    bag.As(&result);
-    return result;
+    return bag.query<IPropertyBag>();
 }
 
 }  // namespace app::win32

@@ -4,11 +4,11 @@
 #include <windows.h>
 
 #include <ocidl.h>
-#include <wrl/client.h>
 
 #include <cstdint>
 
 #include "Vantor1_h.h"
+#include "platform/win32/com_ptr.h"
 
 namespace app::win32 {
 
@@ -33,7 +33,7 @@ struct StoredButton {
 // The property bag the control restores itself from: the layout's values under their
 // lower-case names, only those that differ from what the control assumes for a missing
 // one, next to the extent in HIMETRIC. Pictures are made at iconPixels.
-Microsoft::WRL::ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips,
-                                                 int heightTwips, int iconPixels);
+platform::ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button, int widthTwips,
+                                            int heightTwips, int iconPixels);
 
 }  // namespace app::win32

@@ -27,7 +27,7 @@ HRESULT ButtonObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point)
 HRESULT ButtonObject::GetClassInfo(ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
-    ComPtr<ITypeLib> library;
+    platform::ComPtr<ITypeLib> library;
     UINT index = 0;
     const HRESULT hr = typeInfo_->GetContainingTypeLib(library.put(), &index);
     return FAILED(hr) ? hr : library->GetTypeInfoOfGuid(CLSID_cButton, info);

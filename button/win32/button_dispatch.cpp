@@ -27,7 +27,7 @@ HRESULT ButtonObject::GetTypeInfo(UINT index, LCID, ITypeInfo** info) {
     if (!info) return E_POINTER;
     *info = nullptr;
     if (index != 0) return DISP_E_BADINDEX;
-    *info = ComPtr<ITypeInfo>(typeInfo_).detach();
+    *info = platform::ComPtr<ITypeInfo>(typeInfo_).detach();
     return S_OK;
 }
 
@@ -141,7 +141,7 @@ HRESULT ButtonObject::put_ButtonFontColor(OLE_COLOR value) {
 FontRef ButtonObject::AdoptFont(IFontDisp* font) {
     for (const FontRef& held : {button_->Caption().Font(), button_->ButtonFont()}) {
         const auto* ole = dynamic_cast<const OleFont*>(held.get());
-        if (font && ole && SameObject(ole->Interface(), font)) return held;
+        if (font && ole && platform::SameObject(ole->Interface(), font)) return held;
     }
     return ToFont(FromObject(font));
 }

@@ -30,7 +30,7 @@ wchar_t AccessCharacter(const std::wstring& caption) {
 HRESULT ButtonObject::ActivateInPlace(bool uiActivate, LPCRECT position) {
     if (!clientSite_) return E_UNEXPECTED;
     if (!window_.handle()) {
-        ComPtr<IOleInPlaceSite> site = clientSite_.query<IOleInPlaceSite>();
+        platform::ComPtr<IOleInPlaceSite> site = clientSite_.query<IOleInPlaceSite>();
         if (!site) return E_NOINTERFACE;
         if (site->CanInPlaceActivate() != S_OK) return E_FAIL;
         inPlaceSite_ = site;
@@ -78,7 +78,7 @@ HRESULT ButtonObject::InPlaceDeactivate() {
     window_.Destroy();
     frame_ = nullptr;
     document_ = nullptr;
-    ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
+    platform::ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
     site->OnInPlaceDeactivate();
     return S_OK;
 }

@@ -16,7 +16,7 @@ constexpr SIZEL kDesignExtent = {platform::HimetricFromTwips(2085), platform::Hi
 
 }  // namespace
 
-ButtonObject::ButtonObject(ComPtr<ITypeInfo> typeInfo, ComPtr<ITypeInfo> eventInfo)
+ButtonObject::ButtonObject(platform::ComPtr<ITypeInfo> typeInfo, platform::ComPtr<ITypeInfo> eventInfo)
     : typeInfo_(std::move(typeInfo)), eventInfo_(std::move(eventInfo)), extent_(kDesignExtent) {
     ObjectCreated();
 }
@@ -39,7 +39,7 @@ ButtonObject::~ButtonObject() {
 HRESULT ButtonObject::Create(REFIID riid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    ComPtr<ITypeInfo> typeInfo, eventInfo;
+    platform::ComPtr<ITypeInfo> typeInfo, eventInfo;
     HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
     if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
     if (FAILED(hr)) return hr;
@@ -62,44 +62,6 @@ HRESULT ButtonObject::Create(REFIID riid, void** object) {
     return hr;
 }
 
-HRESULT ButtonObject::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IDispatch) || IsEqualIID(riid, IID__cButton)) {
-        *object = static_cast<_cButton*>(this);
-    } else if (IsEqualIID(riid, IID_IOleObject)) {
-        *object = static_cast<IOleObject*>(this);
-    } else if (IsEqualIID(riid, IID_IOleWindow) || IsEqualIID(riid, IID_IOleInPlaceObject)) {
-        *object = static_cast<IOleInPlaceObject*>(this);
-    } else if (IsEqualIID(riid, IID_IOleInPlaceActiveObject)) {
-        *object = static_cast<IOleInPlaceActiveObject*>(this);
-    } else if (IsEqualIID(riid, IID_IOleControl)) {
-        *object = static_cast<IOleControl*>(this);
-    } else if (IsEqualIID(riid, IID_IViewObject) || IsEqualIID(riid, IID_IViewObject2)) {
-        *object = static_cast<IViewObject2*>(this);
-    } else if (IsEqualIID(riid, IID_IPersist) || IsEqualIID(riid, IID_IPersistStreamInit)) {
-        *object = static_cast<IPersistStreamInit*>(this);
-    } else if (IsEqualIID(riid, IID_IPersistPropertyBag)) {
-        *object = static_cast<IPersistPropertyBag*>(this);
-    } else if (IsEqualIID(riid, IID_IConnectionPointContainer)) {
-        *object = static_cast<IConnectionPointContainer*>(this);
-    } else if (IsEqualIID(riid, IID_IProvideClassInfo) || IsEqualIID(riid, IID_IProvideClassInfo2)) {
-        *object = static_cast<IProvideClassInfo2*>(this);
-    } else {
-        *object = nullptr;
-        return E_NOINTERFACE;
-    }
-    AddRef();
-    return S_OK;
-}
-
-ULONG ButtonObject::AddRef() { return InterlockedIncrement(&refs_); }
-
-ULONG ButtonObject::Release() {
-    const ULONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return refs;
-}
-
 void ButtonObject::PropertyChanged(const std::wstring& name) {
     dirty_ = true;
     if (name == L"ButtonCaption" && RebuildAccelerators()) NotifyControlSite(false, false, true);
@@ -107,7 +69,7 @@ void ButtonObject::PropertyChanged(const std::wstring& name) {
     LPOLESTR names[] = {member.data()};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(typeInfo_->GetIDsOfNames(names, 1, &id))) return;
-    for (const ComPtr<IUnknown>& sink : propertyNotifications_.Sinks()) {
+    for (const platform::ComPtr<IUnknown>& sink : propertyNotifications_.Sinks()) {
         reinterpret_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
     }
 }
@@ -120,7 +82,7 @@ void ButtonObject::Click() {
     if (FAILED(eventInfo_->GetIDsOfNames(names, 1, &id))) return;
     AddRef();  // a handler may let go of the button while it runs
     DISPPARAMS none = {};
-    for (const ComPtr<IUnknown>& sink : events_.Sinks()) {
+    for (const platform::ComPtr<IUnknown>& sink : events_.Sinks()) {
         reinterpret_cast<IDispatch*>(sink.get())
             ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
     }
@@ -130,7 +92,7 @@ void ButtonObject::Click() {
 void ButtonObject::ViewChanged() {
     if (window_.handle()) InvalidateRect(window_.handle(), nullptr, FALSE);
     if (viewAdvise_) {
-        ComPtr<IAdviseSink> sink = viewAdvise_;
+        platform::ComPtr<IAdviseSink> sink = viewAdvise_;
         if (viewAdviseFlags_ & ADVF_ONLYONCE) viewAdvise_ = nullptr;
         sink->OnViewChange(DVASPECT_CONTENT, -1);
     }
@@ -161,7 +123,7 @@ void ButtonObject::FocusChanged(bool gained) {
 }
 
 void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {
-    ComPtr<IOleControlSite> site = clientSite_.query<IOleControlSite>();
+    platform::ComPtr<IOleControlSite> site = clientSite_.query<IOleControlSite>();
     if (!site) return;
     if (focusGained || focusLost) site->OnFocus(focusGained);
     if (infoChanged) site->OnControlInfoChanged();

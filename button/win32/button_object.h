@@ -13,33 +13,31 @@
 #include "Vantor1_h.h"
 #include "button/button.h"
 #include "button/win32/check.h"
-#include "button/win32/com_ptr.h"
 #include "button/win32/connection_point.h"
 #include "button/win32/control_window.h"
 #include "button/win32/font_watch.h"
 #include "button/win32/gdi_toolkit.h"
+#include "platform/win32/com_object.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
-class ButtonObject final : public _cButton,
-                           public IOleObject,
-                           public IOleInPlaceObject,
-                           public IOleInPlaceActiveObject,
-                           public IOleControl,
-                           public IViewObject2,
-                           public IPersistStreamInit,
-                           public IPersistPropertyBag,
-                           public IConnectionPointContainer,
-                           public IProvideClassInfo2,
-                           private ButtonNotifications,
-                           private ControlWindowEvents {
+// Its identity is _cButton; IOleWindow is answered by IOleInPlaceObject, IPersist by
+// IPersistStreamInit.
+using ButtonInterfaces = platform::ComObject<platform::Implements<_cButton, IDispatch>,
+                                             platform::Implements<IOleObject>,
+                                             platform::Implements<IOleInPlaceObject, IOleWindow>,
+                                             platform::Implements<IOleInPlaceActiveObject>,
+                                             platform::Implements<IOleControl>,
+                                             platform::Implements<IViewObject2, IViewObject>,
+                                             platform::Implements<IPersistStreamInit, IPersist>,
+                                             platform::Implements<IPersistPropertyBag>,
+                                             platform::Implements<IConnectionPointContainer>,
+                                             platform::Implements<IProvideClassInfo2, IProvideClassInfo>>;
+
+class ButtonObject final : public ButtonInterfaces, private ButtonNotifications, private ControlWindowEvents {
 public:
     static HRESULT Create(REFIID riid, void** object);
-
-    // IUnknown
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
 
     // IDispatch, served by the type library
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
@@ -141,7 +139,7 @@ public:
     HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override;
 
 private:
-    ButtonObject(ComPtr<ITypeInfo> typeInfo, ComPtr<ITypeInfo> eventInfo);
+    ButtonObject(platform::ComPtr<ITypeInfo> typeInfo, platform::ComPtr<ITypeInfo> eventInfo);
     ~ButtonObject();
 
     // ButtonNotifications
@@ -171,23 +169,22 @@ private:
     void SaveExtent(PropertyStore& store);
     void RestoreExtent(PropertyStore& store);
 
-    LONG refs_ = 1;
-    ComPtr<ITypeInfo> typeInfo_;   // _cButton
-    ComPtr<ITypeInfo> eventInfo_;  // __cButton
+    platform::ComPtr<ITypeInfo> typeInfo_;   // _cButton
+    platform::ComPtr<ITypeInfo> eventInfo_;  // __cButton
     GdiToolkit toolkit_;
     std::optional<cButton> button_;
     ConnectionPoint events_{*this, DIID___cButton};
     ConnectionPoint propertyNotifications_{*this, IID_IPropertyNotifySink};
     ControlWindow window_{*this};
-    ComPtr<FontWatch> captionFontWatch_;
+    platform::ComPtr<FontWatch> captionFontWatch_;
 
-    ComPtr<IOleClientSite> clientSite_;
-    ComPtr<IOleAdviseHolder> oleAdvise_;
-    ComPtr<IAdviseSink> viewAdvise_;
+    platform::ComPtr<IOleClientSite> clientSite_;
+    platform::ComPtr<IOleAdviseHolder> oleAdvise_;
+    platform::ComPtr<IAdviseSink> viewAdvise_;
     DWORD viewAdviseFlags_ = 0;
-    ComPtr<IOleInPlaceSite> inPlaceSite_;
-    ComPtr<IOleInPlaceFrame> frame_;
-    ComPtr<IOleInPlaceUIWindow> document_;
+    platform::ComPtr<IOleInPlaceSite> inPlaceSite_;
+    platform::ComPtr<IOleInPlaceFrame> frame_;
+    platform::ComPtr<IOleInPlaceUIWindow> document_;
     bool uiActive_ = false;
     SIZEL extent_;  // HIMETRIC
     bool dirty_ = false;

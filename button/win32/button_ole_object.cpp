@@ -12,13 +12,13 @@ constexpr float kTwipsPerHimetric = platform::kTwipsPerHimetric<float>;
 }  // namespace
 
 HRESULT ButtonObject::SetClientSite(IOleClientSite* site) {
-    clientSite_ = ComPtr<IOleClientSite>(site);
+    clientSite_ = platform::ComPtr<IOleClientSite>(site);
     return S_OK;
 }
 
 HRESULT ButtonObject::GetClientSite(IOleClientSite** site) {
     if (!site) return E_POINTER;
-    *site = ComPtr<IOleClientSite>(clientSite_).detach();
+    *site = platform::ComPtr<IOleClientSite>(clientSite_).detach();
     return S_OK;
 }
 

@@ -60,7 +60,7 @@ HRESULT ButtonObject::Save(LPSTREAM stream, BOOL clearDirty) {
 
 HRESULT ButtonObject::GetSizeMax(ULARGE_INTEGER* size) {
     if (!size) return E_POINTER;
-    ComPtr<IStream> measure;
+    platform::ComPtr<IStream> measure;
     HRESULT hr = CreateStreamOnHGlobal(nullptr, TRUE, measure.put());
     if (SUCCEEDED(hr)) hr = Save(measure.get(), FALSE);
     if (FAILED(hr)) return hr;

@@ -23,7 +23,7 @@ HRESULT ButtonObject::Freeze(DWORD, LONG, void*, DWORD*) { return E_NOTIMPL; }
 HRESULT ButtonObject::Unfreeze(DWORD) { return E_NOTIMPL; }
 
 HRESULT ButtonObject::SetAdvise(DWORD, DWORD flags, IAdviseSink* sink) {
-    viewAdvise_ = ComPtr<IAdviseSink>(sink);
+    viewAdvise_ = platform::ComPtr<IAdviseSink>(sink);
     viewAdviseFlags_ = flags;
     return S_OK;
 }
@@ -31,7 +31,7 @@ HRESULT ButtonObject::SetAdvise(DWORD, DWORD flags, IAdviseSink* sink) {
 HRESULT ButtonObject::GetAdvise(DWORD* aspects, DWORD* flags, IAdviseSink** sink) {
     if (aspects) *aspects = DVASPECT_CONTENT;
     if (flags) *flags = viewAdviseFlags_;
-    if (sink) *sink = ComPtr<IAdviseSink>(viewAdvise_).detach();
+    if (sink) *sink = platform::ComPtr<IAdviseSink>(viewAdvise_).detach();
     return S_OK;
 }
 

@@ -18,25 +18,6 @@ HRESULT ButtonClassFactory::Create(REFIID riid, void** object) {
     return hr;
 }
 
-HRESULT ButtonClassFactory::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IClassFactory)) {
-        *object = static_cast<IClassFactory*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
-}
-
-ULONG ButtonClassFactory::AddRef() { return InterlockedIncrement(&refs_); }
-
-ULONG ButtonClassFactory::Release() {
-    const ULONG refs = InterlockedDecrement(&refs_);
-    if (refs == 0) delete this;
-    return refs;
-}
-
 HRESULT ButtonClassFactory::CreateInstance(IUnknown* outer, REFIID riid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;

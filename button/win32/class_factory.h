@@ -5,23 +5,20 @@
 
 #include <unknwn.h>
 
+#include "platform/win32/com_object.h"
+
 namespace button {
 
-class ButtonClassFactory final : public IClassFactory {
+class ButtonClassFactory final : public platform::ComObject<platform::Implements<IClassFactory>> {
 public:
     static HRESULT Create(REFIID riid, void** object);
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown* outer, REFIID riid, void** object) override;
     HRESULT STDMETHODCALLTYPE LockServer(BOOL lock) override;
 
 private:
     ButtonClassFactory();
     ~ButtonClassFactory();
-
-    LONG refs_ = 1;
 };
 
 }  // namespace button

@@ -6,21 +6,10 @@
 
 namespace button {
 
-std::vector<ComPtr<IUnknown>> ConnectionPoint::Sinks() const {
-    std::vector<ComPtr<IUnknown>> sinks;
+std::vector<platform::ComPtr<IUnknown>> ConnectionPoint::Sinks() const {
+    std::vector<platform::ComPtr<IUnknown>> sinks;
     for (const auto& entry : sinks_) sinks.push_back(entry.second);
     return sinks;
-}
-
-HRESULT ConnectionPoint::QueryInterface(REFIID riid, void** object) {
-    if (!object) return E_POINTER;
-    if (IsEqualIID(riid, IID_IUnknown) || IsEqualIID(riid, IID_IConnectionPoint)) {
-        *object = static_cast<IConnectionPoint*>(this);
-        AddRef();
-        return S_OK;
-    }
-    *object = nullptr;
-    return E_NOINTERFACE;
 }
 
 HRESULT ConnectionPoint::GetConnectionInterface(IID* iid) {
@@ -40,7 +29,7 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (!cookie) return E_POINTER;
     *cookie = 0;
     if (!sink) return E_POINTER;
-    ComPtr<IUnknown> connected;
+    platform::ComPtr<IUnknown> connected;
     if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(connected.put())))) return CONNECT_E_CANNOTCONNECT;
     *cookie = nextCookie_++;
     sinks_.emplace_back(*cookie, std::move(connected));

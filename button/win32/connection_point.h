@@ -9,24 +9,20 @@
 #include <utility>
 #include <vector>
 
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_object.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
-class ConnectionPoint final : public IConnectionPoint {
+class ConnectionPoint final : public platform::ComPart<platform::Implements<IConnectionPoint>> {
 public:
     // owner: the button's IConnectionPointContainer; iid: the interface sinks must offer.
-    ConnectionPoint(IConnectionPointContainer& owner, REFIID iid) : owner_(owner), iid_(iid) {}
-    ConnectionPoint(const ConnectionPoint&) = delete;
-    ConnectionPoint& operator=(const ConnectionPoint&) = delete;
+    ConnectionPoint(IConnectionPointContainer& owner, REFIID iid) : ComPart(owner), owner_(owner), iid_(iid) {}
 
     // The sinks as they are now, so that a sink may disconnect while it is being called.
-    std::vector<ComPtr<IUnknown>> Sinks() const;
+    std::vector<platform::ComPtr<IUnknown>> Sinks() const;
     void DisconnectAll() { sinks_.clear(); }
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override { return owner_.AddRef(); }
-    ULONG STDMETHODCALLTYPE Release() override { return owner_.Release(); }
     HRESULT STDMETHODCALLTYPE GetConnectionInterface(IID* iid) override;
     HRESULT STDMETHODCALLTYPE GetConnectionPointContainer(IConnectionPointContainer** container) override;
     HRESULT STDMETHODCALLTYPE Advise(IUnknown* sink, DWORD* cookie) override;
@@ -36,7 +32,7 @@ public:
 private:
     IConnectionPointContainer& owner_;
     IID iid_;
-    std::vector<std::pair<DWORD, ComPtr<IUnknown>>> sinks_;
+    std::vector<std::pair<DWORD, platform::ComPtr<IUnknown>>> sinks_;
     DWORD nextCookie_ = 1;
 };
 

@@ -8,19 +8,17 @@
 
 #include <functional>
 
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_object.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
-class FontWatch final : public IPropertyNotifySink {
+class FontWatch final : public platform::ComObject<platform::Implements<IPropertyNotifySink>> {
 public:
     // Nothing when the font object does not report its changes.
-    static ComPtr<FontWatch> Start(IFont* font, std::function<void()> changed);
+    static platform::ComPtr<FontWatch> Start(IFont* font, std::function<void()> changed);
     void Stop();  // before whoever was told goes away
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override;
-    ULONG STDMETHODCALLTYPE AddRef() override;
-    ULONG STDMETHODCALLTYPE Release() override;
     HRESULT STDMETHODCALLTYPE OnChanged(DISPID id) override;
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID id) override;
 
@@ -28,9 +26,8 @@ private:
     explicit FontWatch(std::function<void()> changed) : changed_(std::move(changed)) {}
     ~FontWatch() = default;
 
-    LONG refs_ = 1;
     std::function<void()> changed_;
-    ComPtr<IConnectionPoint> point_;
+    platform::ComPtr<IConnectionPoint> point_;
     DWORD cookie_ = 0;
 };
 

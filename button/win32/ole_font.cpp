@@ -7,7 +7,7 @@
 namespace button {
 
 std::shared_ptr<OleFont> OleFont::CreateStandard() {
-    ComPtr<IFont> font;
+    platform::ComPtr<IFont> font;
     Check(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
                            reinterpret_cast<void**>(font.put())));
     return std::make_shared<OleFont>(std::move(font));

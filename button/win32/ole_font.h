@@ -7,13 +7,13 @@
 #include <olectl.h>
 
 #include "button/font.h"
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
 class OleFont final : public Font {
 public:
-    explicit OleFont(ComPtr<IFont> font) : font_(std::move(font)) {}
+    explicit OleFont(platform::ComPtr<IFont> font) : font_(std::move(font)) {}
 
     // A new standard font object, as the platform creates one.
     static std::shared_ptr<OleFont> CreateStandard();
@@ -38,7 +38,7 @@ public:
     void SetWeight(std::int16_t weight) override;
 
 private:
-    ComPtr<IFont> font_;
+    platform::ComPtr<IFont> font_;
 };
 
 }  // namespace button

@@ -7,19 +7,19 @@
 #include <olectl.h>
 
 #include "button/picture.h"
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
 class OlePicture final : public Picture {
 public:
-    explicit OlePicture(ComPtr<IPicture> picture) : picture_(std::move(picture)) {}
+    explicit OlePicture(platform::ComPtr<IPicture> picture) : picture_(std::move(picture)) {}
 
     IPicture* Interface() const { return picture_.get(); }
     HimetricSize NaturalSize() const override;
 
 private:
-    ComPtr<IPicture> picture_;
+    platform::ComPtr<IPicture> picture_;
 };
 
 }  // namespace button

@@ -67,7 +67,7 @@ void WriteValue(IStream* stream, const PropertyValue& value) {
     } else if (std::holds_alternative<NoObject>(value)) {
         WriteScalar(stream, kNoObject);
     } else {
-        ComPtr<IPersistStream> persist = ObjectOf(value).query<IPersistStream>();
+        platform::ComPtr<IPersistStream> persist = ObjectOf(value).query<IPersistStream>();
         if (!persist) Check(E_NOINTERFACE);
         WriteScalar(stream, kObject);
         Check(OleSaveToStream(persist.get(), stream));
@@ -85,7 +85,7 @@ PropertyValue ReadValue(IStream* stream) {
         case kNoObject:
             return NoObject{};
         case kObject: {
-            ComPtr<IUnknown> object;
+            platform::ComPtr<IUnknown> object;
             Check(OleLoadFromStream(stream, IID_IUnknown, reinterpret_cast<void**>(object.put())));
             return FromObject(object.get());
         }

@@ -11,20 +11,22 @@ namespace button {
 
 PropertyValue FromObject(IUnknown* object) {
     if (!object) return NoObject{};
-    ComPtr<IUnknown> unknown(object);
-    if (ComPtr<IFont> font = unknown.query<IFont>()) return FontRef(std::make_shared<OleFont>(font));
-    if (ComPtr<IPicture> picture = unknown.query<IPicture>()) return PictureRef(std::make_shared<OlePicture>(picture));
+    platform::ComPtr<IUnknown> unknown(object);
+    if (platform::ComPtr<IFont> font = unknown.query<IFont>()) return FontRef(std::make_shared<OleFont>(font));
+    if (platform::ComPtr<IPicture> picture = unknown.query<IPicture>()) {
+        return PictureRef(std::make_shared<OlePicture>(picture));
+    }
     throw ControlError(kTypeMismatch);
 }
 
-ComPtr<IDispatch> ObjectOf(const PropertyValue& value) {
+platform::ComPtr<IDispatch> ObjectOf(const PropertyValue& value) {
     if (const auto* font = std::get_if<FontRef>(&value)) {
         const auto* ole = dynamic_cast<const OleFont*>(font->get());
-        if (ole) return ComPtr<IFont>(ole->Interface()).query<IDispatch>();
+        if (ole) return platform::ComPtr<IFont>(ole->Interface()).query<IDispatch>();
     }
     if (const auto* picture = std::get_if<PictureRef>(&value)) {
         const auto* ole = dynamic_cast<const OlePicture*>(picture->get());
-        if (ole) return ComPtr<IPicture>(ole->Interface()).query<IDispatch>();
+        if (ole) return platform::ComPtr<IPicture>(ole->Interface()).query<IDispatch>();
     }
     if (std::holds_alternative<NoObject>(value)) return nullptr;
     throw ControlError(kTypeMismatch);

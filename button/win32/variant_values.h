@@ -7,7 +7,7 @@
 #include <oaidl.h>
 
 #include "button/property_value.h"
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 
 namespace button {
 
@@ -26,6 +26,6 @@ void ToVariant(const PropertyValue& value, VARIANT* out);  // out must be empty
 // Null is no object; a font or picture object is wrapped; anything else is a type mismatch.
 PropertyValue FromObject(IUnknown* object);
 // The dispatch interface of a font or picture value, null for no object.
-ComPtr<IDispatch> ObjectOf(const PropertyValue& value);
+platform::ComPtr<IDispatch> ObjectOf(const PropertyValue& value);
 
 }  // namespace button

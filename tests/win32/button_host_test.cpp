@@ -13,6 +13,7 @@
 
 #include "app/win32/form.h"
 #include "app/win32/resources.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/program_folder.h"
 #include "support/window_driving.h"
 
@@ -141,10 +142,10 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
     Get(open, kButtonPicture, picture);
     Get(open, kButtonFont, font);
     ASSERT_TRUE(picture.vt == VT_DISPATCH && picture.pdispVal && font.vt == VT_DISPATCH && font.pdispVal);
-    Microsoft::WRL::ComPtr<IPicture> icon;
-    Microsoft::WRL::ComPtr<IFont> caption;
-    ASSERT_EQ(picture.pdispVal->QueryInterface(IID_PPV_ARGS(&icon)), S_OK);
-    ASSERT_EQ(font.pdispVal->QueryInterface(IID_PPV_ARGS(&caption)), S_OK);
+    platform::ComPtr<IPicture> icon;
+    platform::ComPtr<IFont> caption;
+    ASSERT_EQ(platform::ComPtr<IDispatch>(picture.pdispVal).query(icon), S_OK);
+    ASSERT_EQ(platform::ComPtr<IDispatch>(font.pdispVal).query(caption), S_OK);
     OLE_XSIZE_HIMETRIC width = 0;
     icon->get_Width(&width);
     EXPECT_EQ(width, MulDiv(16, 2540, 96)) << "the small icon, 16 pixels wide";

@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "Vantor1_h.h"
-#include "button/win32/com_ptr.h"
+#include "platform/win32/com_ptr.h"
 #include "button/win32/private_activation.h"
 #include "button/win32/variant_values.h"
 
@@ -49,8 +49,8 @@ public:
 
 // A new button from the library beside the test, without the registration.
 template <class T>
-button::ComPtr<T> CreateButton() {
-    button::ComPtr<T> created;
+platform::ComPtr<T> CreateButton() {
+    platform::ComPtr<T> created;
     button::CreateButtonFromFolder(ExeFolder(), __uuidof(T), reinterpret_cast<void**>(created.put()));
     return created;
 }
@@ -86,9 +86,9 @@ public:
     }
 
     void ConnectTo(IUnknown* button) {
-        button::ComPtr<IConnectionPointContainer> points(
-            button::ComPtr<IUnknown>(button).query<IConnectionPointContainer>());
-        button::ComPtr<IConnectionPoint> point;
+        platform::ComPtr<IConnectionPointContainer> points(
+            platform::ComPtr<IUnknown>(button).query<IConnectionPointContainer>());
+        platform::ComPtr<IConnectionPoint> point;
         points->FindConnectionPoint(DIID___cButton, point.put());
         DWORD cookie = 0;
         point->Advise(this, &cookie);
@@ -117,13 +117,13 @@ public:
 };
 
 // A 16 x 16 picture object of one colour.
-inline button::ComPtr<IPictureDisp> SolidPicture(COLORREF color) {
+inline platform::ComPtr<IPictureDisp> SolidPicture(COLORREF color) {
     const std::vector<DWORD> bits(16 * 16, RGB(GetBValue(color), GetGValue(color), GetRValue(color)));
     PICTDESC description = {};
     description.cbSizeofstruct = sizeof(description);
     description.picType = PICTYPE_BITMAP;
     description.bmp.hbitmap = CreateBitmap(16, 16, 1, 32, bits.data());
-    button::ComPtr<IPictureDisp> picture;
+    platform::ComPtr<IPictureDisp> picture;
     OleCreatePictureIndirect(&description, IID_IPictureDisp, TRUE, reinterpret_cast<void**>(picture.put()));
     return picture;
 }

@@ -12,7 +12,7 @@
 #include "button/win32/registration.h"
 #include "com_doubles.h"
 
-using button::ComPtr;
+using platform::ComPtr;
 using namespace testing_support;
 
 namespace {

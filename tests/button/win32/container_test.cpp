@@ -9,7 +9,7 @@
 
 #include "com_doubles.h"
 
-using button::ComPtr;
+using platform::ComPtr;
 using namespace testing_support;
 
 namespace {

@@ -6,7 +6,7 @@
 
 #include "com_doubles.h"
 
-using button::ComPtr;
+using platform::ComPtr;
 using button::Variant;
 using namespace testing_support;
 
@@ -120,7 +120,7 @@ TEST_F(DispatchTest, EveryPropertyByItsDispatchIdIsNotifiedAndSurvivesAStream) {
     point->Unadvise(cookie);
     ComPtr<IFontDisp> readFont;
     ASSERT_EQ(button.query<_cButton>()->get_ButtonFont(readFont.put()), S_OK);
-    EXPECT_TRUE(button::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
+    EXPECT_TRUE(platform::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
     wchar_t name[] = L"ButtonPictureAlign";
     LPOLESTR names[] = {name};
     DISPID id = 0;

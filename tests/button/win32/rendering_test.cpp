@@ -11,7 +11,7 @@
 #include "com_doubles.h"
 #include "support/button_fakes.h"
 
-using button::ComPtr;
+using platform::ComPtr;
 using namespace testing_support;
 
 namespace {

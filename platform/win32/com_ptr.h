@@ -1,5 +1,6 @@
 #pragma once
 // An owned reference to a COM interface: released when it goes, added when copied.
+// Header-only, so that the control library uses it without linking the program's code.
 
 #include <windows.h>
 
@@ -8,7 +9,7 @@
 #include <cstddef>
 #include <utility>
 
-namespace button {
+namespace platform {
 
 template <class T>
 class ComPtr {
@@ -38,14 +39,26 @@ public:
         *this = nullptr;
         return &p_;
     }
+    // Takes over a reference the caller holds, such as the one a new object starts with.
+    void attach(T* p) { *put() = p; }
     // Hands the reference to the caller, as an out-parameter returns it.
     T* detach() { return std::exchange(p_, nullptr); }
 
+    // The object's interface U, or nothing when it has none.
     template <class U>
     ComPtr<U> query() const {
         ComPtr<U> result;
-        if (p_) p_->QueryInterface(__uuidof(U), reinterpret_cast<void**>(result.put()));
+        query(result);
         return result;
+    }
+    // The same, with the object's answer, for callers that report a refusal.
+    template <class U>
+    HRESULT query(ComPtr<U>& result) const {
+        if (!p_) {
+            result = nullptr;
+            return E_POINTER;
+        }
+        return p_->QueryInterface(__uuidof(U), reinterpret_cast<void**>(result.put()));
     }
 
 private:
@@ -60,4 +73,4 @@ inline bool SameObject(IUnknown* a, IUnknown* b) {
     return ua.get() == ub.get();
 }
 
-}  // namespace button
+}  // namespace platform
