@@ -1,7 +1,7 @@
 #pragma once
 // frmInfo: the program's title, version and the maker's two links.
 
-#include "app/info_view.h"
+#include "app/about_view.h"
 
 namespace app {
 

@@ -3,7 +3,7 @@
 #include "app/registry_store.h"
 #include "app/settings_dialog.h"
 #include "app/text_file.h"
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace app {
 

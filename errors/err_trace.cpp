@@ -1,7 +1,7 @@
 #include "errors/err_trace.h"
 
 #include "errors/data_access.h"
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 #include "errors/report_text.h"
 #include "platform/message_box.h"
 #include "platform/system_info.h"

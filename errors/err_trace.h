@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "errors/value.h"
 
 namespace platform {

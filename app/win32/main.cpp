@@ -9,7 +9,7 @@
 #include <string>
 
 #include "app/program.h"
-#include "app/win32/main_form.h"
+#include "app/win32/main_window.h"
 #include "errors/err_trace.h"
 #include "errors/win32/report_window.h"
 #include "platform/program_identity.h"

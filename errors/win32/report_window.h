@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 
 namespace errors {
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/info_view.h"
+#include "app/about_view.h"
 #include "app/main_view.h"
 #include "app/settings_view.h"
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace testing_support {
 

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 #include "platform/message_box.h"
 
 namespace testing_support {

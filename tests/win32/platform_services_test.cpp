@@ -10,7 +10,7 @@
 
 #include <thread>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"
 #include "platform/win32/system_library.h"

@@ -10,8 +10,8 @@
 #include <thread>
 
 #include "app/program.h"
-#include "app/win32/main_form.h"
-#include "app/win32/picture_box.h"
+#include "app/win32/main_window.h"
+#include "app/win32/image_control.h"
 #include "errors/err_trace.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/file_dialog.h"

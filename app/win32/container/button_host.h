@@ -11,7 +11,7 @@
 #include <functional>
 #include <string>
 
-#include "app/win32/stored_button.h"
+#include "app/win32/container/stored_button.h"
 
 namespace app::win32 {
 

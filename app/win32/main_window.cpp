@@ -1,13 +1,13 @@
-#include "app/win32/main_form.h"
+#include "app/win32/main_window.h"
 
 #include <cmath>
 
 #include "app/program.h"
-#include "app/win32/info_form.h"
-#include "app/win32/picture_box.h"
+#include "app/win32/about_dialog.h"
+#include "app/win32/image_control.h"
 #include "app/win32/pictures.h"
 #include "app/win32/resources.h"
-#include "app/win32/settings_form.h"
+#include "app/win32/settings_dialog.h"
 
 namespace app::win32 {
 

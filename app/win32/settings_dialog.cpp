@@ -1,8 +1,8 @@
-#include "app/win32/settings_form.h"
+#include "app/win32/settings_dialog.h"
 
 #include "app/program.h"
 #include "app/settings_dialog.h"
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace app::win32 {
 

@@ -1,4 +1,4 @@
-#include "app/win32/picture_box.h"
+#include "app/win32/image_control.h"
 
 #include "app/win32/pictures.h"
 

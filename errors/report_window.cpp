@@ -1,4 +1,4 @@
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 
 #include "platform/message_box.h"
 

@@ -8,7 +8,7 @@
 #include <wrl/client.h>
 
 #include "app/about_dialog.h"
-#include "app/info_view.h"
+#include "app/about_view.h"
 #include "app/win32/form.h"
 
 namespace app {

@@ -1,4 +1,4 @@
-#include "app/win32/info_form.h"
+#include "app/win32/about_dialog.h"
 
 #include "app/program.h"
 #include "app/win32/pictures.h"
