@@ -7,7 +7,8 @@
 
 namespace app {
 
-Program::Program(const Services& s) : services(s) {}
+Program::Program(const Services& s)
+    : services(s), errTrace_({&s.system, &s.messageBoxes, &s.reportWindow}) {}
 Program::~Program() = default;
 
 clsReg& Program::objReg() {

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "errors/err_trace.h"
+
 namespace platform {
 class AnsiCodePage;
 class FileDialog;
@@ -26,7 +28,8 @@ class clsReg;
 class frmMain;
 class frmSettings;
 
-// What the operating system provides to the program's behaviour.
+// What the operating system provides to the program's behaviour, and the window that shows
+// its error reports.
 struct Services {
     platform::Registry& registry;
     platform::ProcessStarter& processStarter;
@@ -38,6 +41,7 @@ struct Services {
     platform::Screen& screen;
     platform::UserLocale& locale;
     platform::SystemInfo& system;
+    errors::ReportWindow& reportWindow;
 };
 
 class Program {
@@ -63,6 +67,8 @@ public:
     frmSettings& settingsDialog();
 
 private:
+    // The error module reports through the same services for as long as the program runs.
+    errors::ErrTraceScope errTrace_;
     std::unique_ptr<clsReg> reg_;
     std::unique_ptr<clsFile> file_;
     std::unique_ptr<frmSettings> settings_;

@@ -25,9 +25,7 @@ struct Module {
     ErrorRecord current;
     PreservedError preserved;
     std::wstring reportBuffer;
-    platform::SystemInfo* system = nullptr;
-    platform::MessageBoxes* messageBoxes = nullptr;
-    ReportWindow* reportWindow = nullptr;
+    ReportServices services;
 };
 
 Module& M() {
@@ -49,10 +47,10 @@ void Quietly(Step&& step) {
     }
 }
 
-std::wstring AdoVersion() { return M().system ? M().system->DataAccessVersion() : std::wstring(L"?"); }
+std::wstring AdoVersion() { return M().services.system ? M().services.system->DataAccessVersion() : std::wstring(L"?"); }
 
 void FormatErrorHeader(const std::wstring& name) {
-    platform::SystemInfo* system = M().system;
+    platform::SystemInfo* system = M().services.system;
     report::HeaderFacts facts;
     facts.methodName = name;
     facts.number = M().preserved.number;
@@ -78,7 +76,7 @@ void AddApiErrorInfo() {
     if (code == 0 || code == 203) return;
     std::wstring text;
     Quietly([&] {
-        if (M().system) text = report::CleanSystemMessage(M().system->SystemMessage(code));
+        if (M().services.system) text = report::CleanSystemMessage(M().services.system->SystemMessage(code));
     });
     AddReportLine(L"  API Error: (" + std::to_wstring(code) + L") " + text);
 }
@@ -97,18 +95,18 @@ void AddCallStackLine(const std::wstring& name, const std::wstring& argNames, co
 
 }  // namespace
 
-void UseSystemInfo(platform::SystemInfo& system) { M().system = &system; }
-void UseReportWindow(ReportWindow& window) { M().reportWindow = &window; }
-void UseMessageBoxes(platform::MessageBoxes& boxes) { M().messageBoxes = &boxes; }
+ErrTraceScope::ErrTraceScope(const ReportServices& services) : previous_(M().services) {
+    M() = Module{};
+    M().services = services;
+}
+
+ErrTraceScope::~ErrTraceScope() {
+    M() = Module{};
+    M().services = previous_;
+}
 
 ErrorRecord& CurrentError() { return M().current; }
 void ClearCurrentError() { M().current = ErrorRecord{}; }
-
-void ResetErrorState() {
-    M().current = ErrorRecord{};
-    M().preserved = PreservedError{};
-    M().reportBuffer.clear();
-}
 
 std::wstring ErrorIn(std::wstring_view methodName, const Value& args, std::int32_t options,
                      const std::shared_ptr<LateBoundObject>& dbObject, std::wstring_view envNames,
@@ -184,13 +182,13 @@ void ErrRestore() {
 
 void ShowErrorReport(bool modal) {
     if (ErrIsUserError()) {
-        if (ErrNumber() == kSilentUserError || !M().messageBoxes) return;
-        ShowUserMessage(*M().messageBoxes, M().current.description);
+        if (ErrNumber() == kSilentUserError || !M().services.messageBoxes) return;
+        ShowUserMessage(*M().services.messageBoxes, M().current.description);
         return;
     }
-    if (!M().reportWindow) return;
-    if (modal) ShowReportWindowModal(*M().reportWindow);
-    SetErrorReport(*M().reportWindow, GetErrorReport());
+    if (!M().services.reportWindow) return;
+    if (modal) ShowReportWindowModal(*M().services.reportWindow);
+    SetErrorReport(*M().services.reportWindow, GetErrorReport());
 }
 
 std::int32_t ErrNumber() { return M().preserved.number; }

@@ -10,7 +10,7 @@
 
 #include "app/program.h"
 #include "app/win32/main_window.h"
-#include "errors/err_trace.h"
+#include "error/error.h"
 #include "errors/win32/report_window.h"
 #include "platform/program_identity.h"
 #include "platform/win32/code_page.h"
@@ -38,12 +38,9 @@ int Run(HINSTANCE instance) {
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
     errors::Win32ReportWindow reportWindow(instance);
-    errors::UseSystemInfo(system);
-    errors::UseMessageBoxes(messageBoxes);
-    errors::UseReportWindow(reportWindow);
 
     const app::Services services{registry, processStarter, fileSystem, codePage, messageBoxes,
-                                 fileDialog, shell, screen, locale, system};
+                                 fileDialog, shell, screen, locale, system, reportWindow};
     app::Program program(services);
     std::optional<app::win32::MainForm> mainForm;
     try {

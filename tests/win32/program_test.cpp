@@ -153,11 +153,8 @@ TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
     RecordingReportWindow reportWindow;
-    errors::ResetErrorState();
-    errors::UseSystemInfo(system);
-    errors::UseReportWindow(reportWindow);
-    errors::UseMessageBoxes(boxes);
-    const app::Services services{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, system};
+    const app::Services services{registry, starter, files,  codePage, boxes,       fileDialog,
+                                 shell,    screen,  locale, system,   reportWindow};
     app::Program program(services);
 
     MainForm form(GetModuleHandleW(nullptr), program);
