@@ -178,7 +178,7 @@ void MainForm::Move(float left, float top) {
 // The window closes once the running event has ended, as its controls are still in use.
 void MainForm::Close() { PostMessageW(window(), WM_CLOSE, 0, 0); }
 
-void MainForm::ShowSettingsDialog() { SettingsForm(instance_, program_, window()).Show(); }
+void MainForm::ShowSettingsDialog() { SettingsForm(instance_, frmMain_.settingsDialog(), window()).Show(); }
 
 void MainForm::ShowInfoDialog() { InfoForm(instance_, program_, window()).Show(); }
 

@@ -1,6 +1,5 @@
 #include "app/win32/settings_dialog.h"
 
-#include "app/program.h"
 #include "app/settings_dialog.h"
 #include "error/error.h"
 
@@ -14,7 +13,7 @@ constexpr int kLanguageId = 101, kCloseAfterApplyId = 102, kCancelId = 103, kOkI
 // The list's height when it drops down, room for both languages.
 constexpr int kDroppedHeight = 1200;
 
-// Attached to the program's dialog for as long as the window shows.
+// Attached to the main window's dialog for as long as the window shows.
 class Attachment {
 public:
     Attachment(frmSettings& dialog, SettingsView& view) : dialog_(dialog) { dialog_.Attach(&view); }
@@ -28,8 +27,8 @@ private:
 
 }  // namespace
 
-SettingsForm::SettingsForm(HINSTANCE instance, Program& program, HWND owner)
-    : Form(instance), program_(program), owner_(owner) {
+SettingsForm::SettingsForm(HINSTANCE instance, frmSettings& dialog, HWND owner)
+    : Form(instance), dialog_(dialog), owner_(owner) {
     Create(owner, kStyle, WS_EX_DLGMODALFRAME, L"Einstellungen", kClientWidth, kClientHeight);
     constexpr DWORD shown = WS_VISIBLE | WS_CLIPSIBLINGS;
     lblLanguage_ = Add(L"Static", L"Sprache", shown | SS_LEFT | SS_NOPREFIX, {240, 240, 855, 255});
@@ -44,9 +43,8 @@ SettingsForm::SettingsForm(HINSTANCE instance, Program& program, HWND owner)
 }
 
 void SettingsForm::Show() {
-    frmSettings& dialog = program_.settingsDialog();
-    Attachment attached(dialog, *this);
-    dialog.Form_Load();
+    Attachment attached(dialog_, *this);
+    dialog_.Form_Load();
     ShowModal(owner_);
 }
 
@@ -86,16 +84,15 @@ int SettingsForm::SelectedLanguage() {
 void SettingsForm::Close() { EndModal(); }
 
 void SettingsForm::OnCommand(int id, int code, HWND) {
-    frmSettings& dialog = program_.settingsDialog();
-    if (id == kLanguageId && code == CBN_SELCHANGE) dialog.combLanguage_Click();
+    if (id == kLanguageId && code == CBN_SELCHANGE) dialog_.combLanguage_Click();
     if (code != BN_CLICKED) return;
     switch (id) {
     case kCloseAfterApplyId:
         // The user switches between unchecked and checked; greyed is set by the program only.
         SendMessageW(chkCloseAfterApply_, BM_SETCHECK, CheckState() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
         break;
-    case kOkId: dialog.cmdOk_Click(); break;
-    case kCancelId: dialog.cmdCancel_Click(); break;
+    case kOkId: dialog_.cmdOk_Click(); break;
+    case kCancelId: dialog_.cmdCancel_Click(); break;
     case IDCANCEL: EndModal(); break;  // Escape closes the dialog as its close box does
     default: break;
     }

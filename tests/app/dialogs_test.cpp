@@ -23,7 +23,7 @@ protected:
     app::frmSettings& Open() {
         FakeSettingsView fresh;
         dialogView = fresh;
-        app::frmSettings& dialog = program.settingsDialog();
+        app::frmSettings& dialog = main.settingsDialog();
         dialog.Attach(&dialogView);
         dialog.Form_Load();
         return dialog;
