@@ -9,7 +9,7 @@ class Program;
 
 class frmInfo {
 public:
-    frmInfo(Program& program, InfoView& view) : program_(program), view_(view) {}
+    frmInfo(Program& program, AboutView& view) : program_(program), view_(view) {}
 
     void Form_Load();
     void lblWebsite_Click();
@@ -18,7 +18,7 @@ public:
 
 private:
     Program& program_;
-    InfoView& view_;
+    AboutView& view_;
 };
 
 }  // namespace app

@@ -5,12 +5,12 @@
 
 namespace app {
 
-enum class InfoControl { lblVersion, lblWebsite, lblEMail };
+enum class AboutControl { lblVersion, lblWebsite, lblEMail };
 
-class InfoView {
+class AboutView {
 public:
-    virtual ~InfoView() = default;
-    virtual void SetText(InfoControl control, const std::wstring& text) = 0;
+    virtual ~AboutView() = default;
+    virtual void SetText(AboutControl control, const std::wstring& text) = 0;
     virtual void Close() = 0;
 };
 

@@ -244,7 +244,7 @@ void frmMain::cbtnInfo_Click() {
     errors::Frame frame(L"frmMain.cbtnInfo_Click", errors::EventHandler);
     frame.run([&] {
         frame.at(20);
-        view.ShowInfoDialog();
+        view.ShowAboutDialog();
     });
 }
 

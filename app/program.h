@@ -39,7 +39,7 @@ struct Services {
     platform::Screen& screen;
     platform::UserLocale& locale;
     platform::SystemInfo& system;
-    errors::ReportWindow& reportWindow;
+    errors::ReportView& reportWindow;
 };
 
 class Program {

@@ -40,7 +40,7 @@ void AddReportLine(const std::wstring& line) {
 }
 
 template <class Step>
-void Quietly(Step&& step) {
+void Attempt(Step&& step) {
     try {
         step();
     } catch (...) {
@@ -58,14 +58,14 @@ void FormatErrorHeader(const std::wstring& name) {
     facts.description = M().preserved.description;
     facts.adoVersion = L"?";
     if (system) {
-        Quietly([&] { facts.computer = system->ComputerName(); });
-        Quietly([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
-        Quietly([&] { facts.app = system->ProgramName(); });
-        Quietly([&] {
+        Attempt([&] { facts.computer = system->ComputerName(); });
+        Attempt([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
+        Attempt([&] { facts.app = system->ProgramName(); });
+        Attempt([&] {
             platform::ProgramVersion v = system->Version();
             facts.version = std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision);
         });
-        Quietly([&] { facts.adoVersion = AdoVersion(); });
+        Attempt([&] { facts.adoVersion = AdoVersion(); });
     }
     M().reportBuffer = report::FormatErrorHeader(facts);
 }
@@ -75,7 +75,7 @@ void AddApiErrorInfo() {
     // 203 (no such environment variable) is left behind by too many harmless calls to mean anything.
     if (code == 0 || code == 203) return;
     std::wstring text;
-    Quietly([&] {
+    Attempt([&] {
         if (M().services.system) text = report::CleanSystemMessage(M().services.system->SystemMessage(code));
     });
     AddReportLine(L"  API Error: (" + std::to_wstring(code) + L") " + text);
@@ -131,12 +131,12 @@ std::wstring ErrorIn(std::wstring_view methodName, const Value& args, std::int32
             if (ErrIsPropagated()) {
                 M().reportBuffer = M().preserved.description;
             } else {
-                Quietly([&] { FormatErrorHeader(split.name); });
-                Quietly(AddApiErrorInfo);
+                Attempt([&] { FormatErrorHeader(split.name); });
+                Attempt(AddApiErrorInfo);
                 data_access::AddAdoInfo(connection.get(), dbObject.get(), AdoVersion(), AddReportLine);
                 // The web request block needs a transaction context, and this program serves no requests.
             }
-            Quietly([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
+            Attempt([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
         }
         data_access::AbortTransaction(options, connection.get(), transObject, AddReportLine);
         if (HasFlag(options, kCloseConnection)) data_access::CloseConnection(connection.get(), AddReportLine);

@@ -19,7 +19,7 @@ class MessageBoxes;
 namespace errors {
 
 class LateBoundObject;
-class ReportWindow;
+class ReportView;
 
 inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 inline constexpr std::int32_t kErrMapAppFirst = kObjectErrorBase + 5198;
@@ -46,7 +46,7 @@ enum Options : std::int32_t {
 struct ReportServices {
     platform::SystemInfo* system = nullptr;
     platform::MessageBoxes* messageBoxes = nullptr;
-    ReportWindow* reportWindow = nullptr;
+    ReportView* reportWindow = nullptr;
 };
 
 // While it lives, the module reports through the given services, starting from no error

@@ -6,7 +6,7 @@ namespace app::win32 {
 
 namespace {
 
-LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK ImageControlProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT paint;
@@ -28,17 +28,17 @@ LRESULT CALLBACK PictureBoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lP
 
 }  // namespace
 
-void RegisterPictureBox(HINSTANCE instance) {
+void RegisterImageControl(HINSTANCE instance) {
     WNDCLASSEXW existing = {};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExW(instance, kPictureBoxClass, &existing)) return;
+    if (GetClassInfoExW(instance, kImageControlClass, &existing)) return;
     WNDCLASSEXW windowClass = {};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = PictureBoxProc;
+    windowClass.lpfnWndProc = ImageControlProc;
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
     windowClass.hbrBackground = static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH));
-    windowClass.lpszClassName = kPictureBoxClass;
+    windowClass.lpszClassName = kImageControlClass;
     RegisterClassExW(&windowClass);
 }
 

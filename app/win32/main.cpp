@@ -42,9 +42,9 @@ int Run(HINSTANCE instance) {
     const app::Services services{registry, processStarter, fileSystem, codePage, messageBoxes,
                                  fileDialog, shell, screen, locale, system, reportWindow};
     app::Program program(services);
-    std::optional<app::win32::MainForm> mainForm;
+    std::optional<app::win32::MainWindow> mainWindow;
     try {
-        mainForm.emplace(instance, program);
+        mainWindow.emplace(instance, program);
     } catch (const errors::Error& failure) {
         // Without its window and buttons the program cannot run at all.
         messageBoxes.Show(L"Run-time error '" + std::to_wstring(failure.record().number) + L"':\n\n" +
@@ -55,7 +55,7 @@ int Run(HINSTANCE instance) {
 
     // An error report shown as the main window closed stays until the user has read it.
     MSG message;
-    while (mainForm->window() || reportWindow.IsVisible()) {
+    while (mainWindow->window() || reportWindow.IsVisible()) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         app::win32::Form::Process(message);
     }

@@ -27,7 +27,7 @@ private:
 
 }  // namespace
 
-SettingsForm::SettingsForm(HINSTANCE instance, frmSettings& dialog, HWND owner)
+SettingsDialog::SettingsDialog(HINSTANCE instance, frmSettings& dialog, HWND owner)
     : Form(instance), dialog_(dialog), owner_(owner) {
     Create(owner, kStyle, WS_EX_DLGMODALFRAME, L"Einstellungen", kClientWidth, kClientHeight);
     constexpr DWORD shown = WS_VISIBLE | WS_CLIPSIBLINGS;
@@ -42,13 +42,13 @@ SettingsForm::SettingsForm(HINSTANCE instance, frmSettings& dialog, HWND owner)
     cmdOk_ = Add(L"Button", L"Ok", shown | WS_TABSTOP | BS_PUSHBUTTON, {1920, 1560, 1215, 375}, kStandardFont, kOkId);
 }
 
-void SettingsForm::Show() {
+void SettingsDialog::Show() {
     Attachment attached(dialog_, *this);
     dialog_.Form_Load();
     ShowModal(owner_);
 }
 
-void SettingsForm::SetText(SettingsControl control, const std::wstring& text) {
+void SettingsDialog::SetText(SettingsControl control, const std::wstring& text) {
     HWND target = window();
     switch (control) {
     case SettingsControl::lblLanguage: target = lblLanguage_; break;
@@ -59,31 +59,31 @@ void SettingsForm::SetText(SettingsControl control, const std::wstring& text) {
     SetWindowTextW(target, text.c_str());
 }
 
-void SettingsForm::SetCheckState(int state) {
+void SettingsDialog::SetCheckState(int state) {
     if (state < BST_UNCHECKED || state > BST_INDETERMINATE) errors::Raise(errors::RuntimeError::InvalidPropertyValue);
     SendMessageW(chkCloseAfterApply_, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
-int SettingsForm::CheckState() { return static_cast<int>(SendMessageW(chkCloseAfterApply_, BM_GETCHECK, 0, 0)); }
+int SettingsDialog::CheckState() { return static_cast<int>(SendMessageW(chkCloseAfterApply_, BM_GETCHECK, 0, 0)); }
 
-void SettingsForm::AddLanguage(const std::wstring& text) {
+void SettingsDialog::AddLanguage(const std::wstring& text) {
     SendMessageW(combLanguage_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-int SettingsForm::LanguageCount() { return static_cast<int>(SendMessageW(combLanguage_, CB_GETCOUNT, 0, 0)); }
+int SettingsDialog::LanguageCount() { return static_cast<int>(SendMessageW(combLanguage_, CB_GETCOUNT, 0, 0)); }
 
-void SettingsForm::SelectLanguage(int position) {
+void SettingsDialog::SelectLanguage(int position) {
     SendMessageW(combLanguage_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
-int SettingsForm::SelectedLanguage() {
+int SettingsDialog::SelectedLanguage() {
     const LRESULT selected = SendMessageW(combLanguage_, CB_GETCURSEL, 0, 0);
     return selected == CB_ERR ? -1 : static_cast<int>(selected);
 }
 
-void SettingsForm::Close() { EndModal(); }
+void SettingsDialog::Close() { EndModal(); }
 
-void SettingsForm::OnCommand(int id, int code, HWND) {
+void SettingsDialog::OnCommand(int id, int code, HWND) {
     if (id == kLanguageId && code == CBN_SELCHANGE) dialog_.combLanguage_Click();
     if (code != BN_CLICKED) return;
     switch (id) {

@@ -13,9 +13,9 @@ class frmSettings;
 
 namespace app::win32 {
 
-class SettingsForm final : public Form, public SettingsView {
+class SettingsDialog final : public Form, public SettingsView {
 public:
-    SettingsForm(HINSTANCE instance, frmSettings& dialog, HWND owner);
+    SettingsDialog(HINSTANCE instance, frmSettings& dialog, HWND owner);
 
     // Hands the window to the main window's one frmSettings, loads it and shows it modally.
     void Show();

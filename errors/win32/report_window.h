@@ -7,7 +7,7 @@
 
 namespace errors {
 
-class Win32ReportWindow final : public ReportWindow {
+class Win32ReportWindow final : public ReportView {
 public:
     explicit Win32ReportWindow(HINSTANCE instance);
     ~Win32ReportWindow() override;

@@ -28,7 +28,7 @@
 
 using namespace testing_support;
 using app::win32::Form;
-using app::win32::MainForm;
+using app::win32::MainWindow;
 using C = app::MainControl;
 
 namespace {
@@ -157,13 +157,13 @@ TEST_F(ProgramTest, ApplyRemoveBannerPictureSettingsAndInfoThroughTheRealWindows
                                  shell,    screen,  locale, system,   reportWindow};
     app::Program program(services);
 
-    MainForm form(GetModuleHandleW(nullptr), program);
+    MainWindow form(GetModuleHandleW(nullptr), program);
     PumpPending(Process);
     ASSERT_TRUE(IsWindowVisible(form.window()));
     EXPECT_EQ(TextOf(form.window()), L"ICQLite Kalvex 3");
     EXPECT_EQ(form.Text(C::cbtnOpen), L"Bild auswählen");
     EXPECT_EQ(form.Text(C::lblPreview), L"Vorschau");
-    HWND preview = Children(form.window(), app::win32::kPictureBoxClass).at(0);
+    HWND preview = Children(form.window(), app::win32::kImageControlClass).at(0);
     IPicture* clientsPicture = app::win32::PictureOf(preview);
     EXPECT_NE(clientsPicture, nullptr) << "the client's own climage.gif";
     EXPECT_FALSE(IsWindowVisible(form.Control(C::lblNotFound)));
