@@ -15,12 +15,12 @@ void frmInfo::Form_Load() {
     frame.run([&] {
         frame.at(20);
         const platform::ProgramVersion v = program_.services.system.Version();
-        view_.SetText(InfoControl::lblVersion, L"Version " + std::to_wstring(v.major) + L"." +
+        view_.SetText(AboutControl::lblVersion, L"Version " + std::to_wstring(v.major) + L"." +
                                                    std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision));
         frame.at(30);
-        view_.SetText(InfoControl::lblWebsite, kMakerWebSite);
+        view_.SetText(AboutControl::lblWebsite, kMakerWebSite);
         frame.at(40);
-        view_.SetText(InfoControl::lblEMail, kSupportEMail);
+        view_.SetText(AboutControl::lblEMail, kSupportEMail);
     });
 }
 

@@ -1,7 +1,7 @@
 #pragma once
 // frmInfo: the program's title, version and the maker's two links.
 
-#include "app/info_view.h"
+#include "app/about_view.h"
 
 namespace app {
 
@@ -9,7 +9,7 @@ class Program;
 
 class frmInfo {
 public:
-    frmInfo(Program& program, InfoView& view) : program_(program), view_(view) {}
+    frmInfo(Program& program, AboutView& view) : program_(program), view_(view) {}
 
     void Form_Load();
     void lblWebsite_Click();
@@ -18,7 +18,7 @@ public:
 
 private:
     Program& program_;
-    InfoView& view_;
+    AboutView& view_;
 };
 
 }  // namespace app

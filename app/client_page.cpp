@@ -55,7 +55,7 @@ std::wstring PageText(std::wstring_view link, std::wstring_view picturePath) {
 }
 
 template <class Step>
-void IgnoringFailure(Step&& step) {
+void Attempt(Step&& step) {
     try {
         step();
     } catch (const std::exception&) {
@@ -90,8 +90,8 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
             fileSystem_.Replace(strPage, strNewPage);
         } catch (...) {
             // The old page stays as it was found, and nothing half-written is left beside it.
-            IgnoringFailure([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
-            IgnoringFailure([&] { fileSystem_.Delete(strNewPage); });
+            Attempt([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
+            Attempt([&] { fileSystem_.Delete(strNewPage); });
             throw;
         }
         frame.at(100);
@@ -100,10 +100,10 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
 }
 
 void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
-    IgnoringFailure([&] { fileSystem_.Delete(strBannerPath); });
+    Attempt([&] { fileSystem_.Delete(strBannerPath); });
     // A banner that does not hold the text must not count as removed, so this failure goes on.
     file_.OpenForOutput(strBannerPath, strRemovedText);
-    IgnoringFailure([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
+    Attempt([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
 }
 
 bool clsKalvex3::BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLBannerPath) {

@@ -24,11 +24,9 @@ std::int16_t GetSystemLanguage(Program& program) {
     });
 }
 
-void SetLanguage(Program& program, std::int16_t intLang) {
+void SetLanguage(Program& program, frmMain& main, std::int16_t intLang) {
     errors::Frame frame(L"basMain.SetLanguage(intLang)", errors::Procedure, [&] { return errors::Value(intLang); });
     frame.run([&] {
-        frame.at(20);
-        frmMain& main = program.MainWindow();
         frame.at(30);
         if (intLang == kGerman || intLang == kEnglish) {
             for (const texts::MainText& text : texts::kMainWindow)

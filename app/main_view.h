@@ -44,7 +44,7 @@ public:
 
     virtual void Close() = 0;
     virtual void ShowSettingsDialog() = 0;  // modal, owned by the main window
-    virtual void ShowInfoDialog() = 0;      // modal, owned by the main window
+    virtual void ShowAboutDialog() = 0;     // modal, owned by the main window
 };
 
 }  // namespace app

@@ -35,13 +35,9 @@ std::int16_t CheckBoxState(std::optional<std::int16_t> stored) {
 }
 }  // namespace
 
-frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program_(program) {
-    program_.mainWindow = this;
-}
+frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program_(program), settings_(program, *this) {}
 
-frmMain::~frmMain() {
-    if (program_.mainWindow == this) program_.mainWindow = nullptr;
-}
+frmMain::~frmMain() = default;
 
 clsKalvex3& frmMain::Changer() {
     if (!objChanger) objChanger = std::make_unique<clsKalvex3>(program_.objFile(), program_.objFileSystem());
@@ -113,7 +109,7 @@ void frmMain::Form_Load() {
         frame.at(140);
         program_.intLanguage = GetLanguage();
         frame.at(150);
-        basMain::SetLanguage(program_, program_.intLanguage);
+        basMain::SetLanguage(program_, *this, program_.intLanguage);
     });
 }
 
@@ -248,7 +244,7 @@ void frmMain::cbtnInfo_Click() {
     errors::Frame frame(L"frmMain.cbtnInfo_Click", errors::EventHandler);
     frame.run([&] {
         frame.at(20);
-        view.ShowInfoDialog();
+        view.ShowAboutDialog();
     });
 }
 

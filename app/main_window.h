@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/main_view.h"
+#include "app/settings_dialog.h"
 
 namespace app {
 
@@ -42,6 +43,8 @@ public:
 
     const std::wstring& picturePath() const { return strPicPath; }
     const std::wstring& clientFolder() const { return strICQLitePath; }
+    // The settings dialog's state outlives each showing of it.
+    frmSettings& settingsDialog() { return settings_; }
 
 private:
     clsKalvex3& Changer();
@@ -52,6 +55,7 @@ private:
     std::unique_ptr<clsKalvex3> objChanger;
     std::wstring strPicPath;
     std::wstring strICQLitePath;
+    frmSettings settings_;
 };
 
 }  // namespace app

@@ -1,13 +1,12 @@
 #include "app/program.h"
 
 #include "app/registry_store.h"
-#include "app/settings_dialog.h"
 #include "app/text_file.h"
-#include "errors/error.h"
 
 namespace app {
 
-Program::Program(const Services& s) : services(s) {}
+Program::Program(const Services& s)
+    : services(s), errTrace_({&s.system, &s.messageBoxes, &s.reportWindow}) {}
 Program::~Program() = default;
 
 clsReg& Program::objReg() {
@@ -21,15 +20,5 @@ clsFile& Program::objFile() {
 }
 
 platform::FileSystem& Program::objFileSystem() { return services.fileSystem; }
-
-frmMain& Program::MainWindow() {
-    if (!mainWindow) errors::Raise(errors::RuntimeError::ObjectNotSet);
-    return *mainWindow;
-}
-
-frmSettings& Program::settingsDialog() {
-    if (!settings_) settings_ = std::make_unique<frmSettings>(*this);
-    return *settings_;
-}
 
 }  // namespace app

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <memory>
 
+#include "errors/err_trace.h"
+
 namespace platform {
 class AnsiCodePage;
 class FileDialog;
@@ -23,10 +25,9 @@ namespace app {
 
 class clsFile;
 class clsReg;
-class frmMain;
-class frmSettings;
 
-// What the operating system provides to the program's behaviour.
+// What the operating system provides to the program's behaviour, and the window that shows
+// its error reports.
 struct Services {
     platform::Registry& registry;
     platform::ProcessStarter& processStarter;
@@ -38,6 +39,7 @@ struct Services {
     platform::Screen& screen;
     platform::UserLocale& locale;
     platform::SystemInfo& system;
+    errors::ReportView& reportWindow;
 };
 
 class Program {
@@ -56,16 +58,11 @@ public:
     clsFile& objFile();
     platform::FileSystem& objFileSystem();
 
-    // The main window registers itself while it exists; SetLanguage writes its texts.
-    frmMain* mainWindow = nullptr;
-    frmMain& MainWindow();
-    // The settings dialog's state outlives each showing of it.
-    frmSettings& settingsDialog();
-
 private:
+    // The error module reports through the same services for as long as the program runs.
+    errors::ErrTraceScope errTrace_;
     std::unique_ptr<clsReg> reg_;
     std::unique_ptr<clsFile> file_;
-    std::unique_ptr<frmSettings> settings_;
 };
 
 }  // namespace app

@@ -46,7 +46,7 @@ void frmSettings::cmdOk_Click() {
     frame.run([&] {
         frame.at(20);
         if (intSelectedLang > -1) {
-            basMain::SetLanguage(program_, intSelectedLang);
+            basMain::SetLanguage(program_, main_, intSelectedLang);
             frame.at(30);
             program_.intLanguage = intSelectedLang;
         }

@@ -8,10 +8,12 @@
 namespace app {
 
 class Program;
+class frmMain;
 
 class frmSettings {
 public:
-    explicit frmSettings(Program& program) : program_(program) {}
+    // OK's language switch goes to the main window that opens the dialog.
+    frmSettings(Program& program, frmMain& main) : program_(program), main_(main) {}
 
     // The dialog's window for one showing; the pending choice outlives it.
     void Attach(SettingsView* view) { view_ = view; }
@@ -28,6 +30,7 @@ private:
     SettingsView& View();
 
     Program& program_;
+    frmMain& main_;
     SettingsView* view_ = nullptr;
     std::int16_t intSelectedLang = 0;
 };

@@ -1,7 +1,7 @@
 #include "errors/err_trace.h"
 
 #include "errors/data_access.h"
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 #include "errors/report_text.h"
 #include "platform/message_box.h"
 #include "platform/system_info.h"
@@ -25,9 +25,7 @@ struct Module {
     ErrorRecord current;
     PreservedError preserved;
     std::wstring reportBuffer;
-    platform::SystemInfo* system = nullptr;
-    platform::MessageBoxes* messageBoxes = nullptr;
-    ReportWindow* reportWindow = nullptr;
+    ReportServices services;
 };
 
 Module& M() {
@@ -42,17 +40,17 @@ void AddReportLine(const std::wstring& line) {
 }
 
 template <class Step>
-void Quietly(Step&& step) {
+void Attempt(Step&& step) {
     try {
         step();
     } catch (...) {
     }
 }
 
-std::wstring AdoVersion() { return M().system ? M().system->DataAccessVersion() : std::wstring(L"?"); }
+std::wstring AdoVersion() { return M().services.system ? M().services.system->DataAccessVersion() : std::wstring(L"?"); }
 
 void FormatErrorHeader(const std::wstring& name) {
-    platform::SystemInfo* system = M().system;
+    platform::SystemInfo* system = M().services.system;
     report::HeaderFacts facts;
     facts.methodName = name;
     facts.number = M().preserved.number;
@@ -60,14 +58,14 @@ void FormatErrorHeader(const std::wstring& name) {
     facts.description = M().preserved.description;
     facts.adoVersion = L"?";
     if (system) {
-        Quietly([&] { facts.computer = system->ComputerName(); });
-        Quietly([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
-        Quietly([&] { facts.app = system->ProgramName(); });
-        Quietly([&] {
+        Attempt([&] { facts.computer = system->ComputerName(); });
+        Attempt([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
+        Attempt([&] { facts.app = system->ProgramName(); });
+        Attempt([&] {
             platform::ProgramVersion v = system->Version();
             facts.version = std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision);
         });
-        Quietly([&] { facts.adoVersion = AdoVersion(); });
+        Attempt([&] { facts.adoVersion = AdoVersion(); });
     }
     M().reportBuffer = report::FormatErrorHeader(facts);
 }
@@ -77,8 +75,8 @@ void AddApiErrorInfo() {
     // 203 (no such environment variable) is left behind by too many harmless calls to mean anything.
     if (code == 0 || code == 203) return;
     std::wstring text;
-    Quietly([&] {
-        if (M().system) text = report::CleanSystemMessage(M().system->SystemMessage(code));
+    Attempt([&] {
+        if (M().services.system) text = report::CleanSystemMessage(M().services.system->SystemMessage(code));
     });
     AddReportLine(L"  API Error: (" + std::to_wstring(code) + L") " + text);
 }
@@ -97,18 +95,18 @@ void AddCallStackLine(const std::wstring& name, const std::wstring& argNames, co
 
 }  // namespace
 
-void UseSystemInfo(platform::SystemInfo& system) { M().system = &system; }
-void UseReportWindow(ReportWindow& window) { M().reportWindow = &window; }
-void UseMessageBoxes(platform::MessageBoxes& boxes) { M().messageBoxes = &boxes; }
+ErrTraceScope::ErrTraceScope(const ReportServices& services) : previous_(M().services) {
+    M() = Module{};
+    M().services = services;
+}
+
+ErrTraceScope::~ErrTraceScope() {
+    M() = Module{};
+    M().services = previous_;
+}
 
 ErrorRecord& CurrentError() { return M().current; }
 void ClearCurrentError() { M().current = ErrorRecord{}; }
-
-void ResetErrorState() {
-    M().current = ErrorRecord{};
-    M().preserved = PreservedError{};
-    M().reportBuffer.clear();
-}
 
 std::wstring ErrorIn(std::wstring_view methodName, const Value& args, std::int32_t options,
                      const std::shared_ptr<LateBoundObject>& dbObject, std::wstring_view envNames,
@@ -133,12 +131,12 @@ std::wstring ErrorIn(std::wstring_view methodName, const Value& args, std::int32
             if (ErrIsPropagated()) {
                 M().reportBuffer = M().preserved.description;
             } else {
-                Quietly([&] { FormatErrorHeader(split.name); });
-                Quietly(AddApiErrorInfo);
+                Attempt([&] { FormatErrorHeader(split.name); });
+                Attempt(AddApiErrorInfo);
                 data_access::AddAdoInfo(connection.get(), dbObject.get(), AdoVersion(), AddReportLine);
                 // The web request block needs a transaction context, and this program serves no requests.
             }
-            Quietly([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
+            Attempt([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
         }
         data_access::AbortTransaction(options, connection.get(), transObject, AddReportLine);
         if (HasFlag(options, kCloseConnection)) data_access::CloseConnection(connection.get(), AddReportLine);
@@ -184,13 +182,13 @@ void ErrRestore() {
 
 void ShowErrorReport(bool modal) {
     if (ErrIsUserError()) {
-        if (ErrNumber() == kSilentUserError || !M().messageBoxes) return;
-        ShowUserMessage(*M().messageBoxes, M().current.description);
+        if (ErrNumber() == kSilentUserError || !M().services.messageBoxes) return;
+        ShowUserMessage(*M().services.messageBoxes, M().current.description);
         return;
     }
-    if (!M().reportWindow) return;
-    if (modal) ShowReportWindowModal(*M().reportWindow);
-    SetErrorReport(*M().reportWindow, GetErrorReport());
+    if (!M().services.reportWindow) return;
+    if (modal) ShowReportWindowModal(*M().services.reportWindow);
+    SetErrorReport(*M().services.reportWindow, GetErrorReport());
 }
 
 std::int32_t ErrNumber() { return M().preserved.number; }

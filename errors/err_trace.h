@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "errors/value.h"
 
 namespace platform {
@@ -19,7 +19,7 @@ class MessageBoxes;
 namespace errors {
 
 class LateBoundObject;
-class ReportWindow;
+class ReportView;
 
 inline constexpr std::int32_t kObjectErrorBase = static_cast<std::int32_t>(0x80040000u);
 inline constexpr std::int32_t kErrMapAppFirst = kObjectErrorBase + 5198;
@@ -42,10 +42,25 @@ enum Options : std::int32_t {
     kProcedureOptions = kRaiseAgain | kEventHandlerOptions,
 };
 
-// The services behind the report; the program installs the real ones at start.
-void UseSystemInfo(platform::SystemInfo& system);
-void UseReportWindow(ReportWindow& window);
-void UseMessageBoxes(platform::MessageBoxes& boxes);
+// The services behind the report. Without one, the report goes without what it gives.
+struct ReportServices {
+    platform::SystemInfo* system = nullptr;
+    platform::MessageBoxes* messageBoxes = nullptr;
+    ReportView* reportWindow = nullptr;
+};
+
+// While it lives, the module reports through the given services, starting from no error
+// and no report; when it ends, the services before it are back and its errors forgotten.
+class ErrTraceScope {
+public:
+    explicit ErrTraceScope(const ReportServices& services);
+    ~ErrTraceScope();
+    ErrTraceScope(const ErrTraceScope&) = delete;
+    ErrTraceScope& operator=(const ErrTraceScope&) = delete;
+
+private:
+    ReportServices previous_;
+};
 
 // The current error: the pending failure that raising sets and a handler takes over.
 ErrorRecord& CurrentError();
@@ -65,8 +80,5 @@ bool ErrIsUserError();
 bool ErrIsPropagated();
 std::wstring GetErrorReport();
 bool HasFlag(std::int32_t options, std::int32_t mask);
-
-// Forgets every error and report, as at program start.
-void ResetErrorState();
 
 }  // namespace errors

@@ -1,6 +1,6 @@
 #include "app/win32/com_error.h"
 
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace app::win32 {
 

@@ -10,8 +10,8 @@
 #include <memory>
 #include <vector>
 
-#include "app/win32/button_host.h"
-#include "app/win32/stored_button.h"
+#include "app/win32/container/button_host.h"
+#include "app/win32/container/stored_button.h"
 #include "platform/win32/window.h"
 
 namespace app::win32 {

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "app/program.h"
-#include "app/win32/main_form.h"
-#include "errors/err_trace.h"
+#include "app/win32/main_window.h"
+#include "error/error.h"
 #include "errors/win32/report_window.h"
 #include "platform/program_identity.h"
 #include "platform/win32/code_page.h"
@@ -38,16 +38,13 @@ int Run(HINSTANCE instance) {
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
     errors::Win32ReportWindow reportWindow(instance);
-    errors::UseSystemInfo(system);
-    errors::UseMessageBoxes(messageBoxes);
-    errors::UseReportWindow(reportWindow);
 
     const app::Services services{registry, processStarter, fileSystem, codePage, messageBoxes,
-                                 fileDialog, shell, screen, locale, system};
+                                 fileDialog, shell, screen, locale, system, reportWindow};
     app::Program program(services);
-    std::optional<app::win32::MainForm> mainForm;
+    std::optional<app::win32::MainWindow> mainWindow;
     try {
-        mainForm.emplace(instance, program);
+        mainWindow.emplace(instance, program);
     } catch (const errors::Error& failure) {
         // Without its window and buttons the program cannot run at all.
         messageBoxes.Show(L"Run-time error '" + std::to_wstring(failure.record().number) + L"':\n\n" +
@@ -58,7 +55,7 @@ int Run(HINSTANCE instance) {
 
     // An error report shown as the main window closed stays until the user has read it.
     MSG message;
-    while (mainForm->window() || reportWindow.IsVisible()) {
+    while (mainWindow->window() || reportWindow.IsVisible()) {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         app::win32::Form::Process(message);
     }

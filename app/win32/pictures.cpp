@@ -4,7 +4,7 @@
 #include <string>
 
 #include "app/win32/com_error.h"
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/win32/last_error.h"
 
 namespace app::win32 {

@@ -3,12 +3,12 @@
 
 #include <windows.h>
 
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 #include "platform/win32/window.h"
 
 namespace errors {
 
-class Win32ReportWindow final : public ReportWindow, public platform::Window {
+class Win32ReportWindow final : public ReportView, public platform::Window {
 public:
     explicit Win32ReportWindow(HINSTANCE instance);
     ~Win32ReportWindow() override;

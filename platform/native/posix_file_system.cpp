@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace platform {
 

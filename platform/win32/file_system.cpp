@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/win32/last_error.h"
 
 namespace platform {

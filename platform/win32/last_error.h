@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace platform {
 

@@ -36,9 +36,9 @@ protected:
     const std::wstring page = folder.File(L"climage.html");
     const std::wstring banners = folder.File(L"banners.xml");
     const std::wstring clbanner = folder.File(L"clbanner.xml");
+    errors::ErrTraceScope errTrace{{}};
 
     void SetUp() override {
-        errors::ResetErrorState();
         folder.Put(L"climage.html", kOldPage);
     }
 

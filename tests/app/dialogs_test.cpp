@@ -23,7 +23,7 @@ protected:
     app::frmSettings& Open() {
         FakeSettingsView fresh;
         dialogView = fresh;
-        app::frmSettings& dialog = program.settingsDialog();
+        app::frmSettings& dialog = main.settingsDialog();
         dialog.Attach(&dialogView);
         dialog.Form_Load();
         return dialog;
@@ -98,28 +98,28 @@ TEST_F(SettingsDialogTest, CodeZeroGivesEnglishTexts) {
 
 class AboutDialogTest : public ProgramFixture {
 protected:
-    FakeInfoView infoView;
-    app::frmInfo info{program, infoView};
+    FakeAboutView aboutView;
+    app::frmInfo info{program, aboutView};
 };
 
 TEST_F(AboutDialogTest, ShowsVersionAndLinksAndOpensThem) {
     info.Form_Load();
-    EXPECT_EQ(infoView.text[app::InfoControl::lblVersion], L"Version 3.1.8");
-    EXPECT_EQ(infoView.text[app::InfoControl::lblWebsite], L"www.kalvex.example");
-    EXPECT_EQ(infoView.text[app::InfoControl::lblEMail], L"support@kalvex.example");
+    EXPECT_EQ(aboutView.text[app::AboutControl::lblVersion], L"Version 3.1.8");
+    EXPECT_EQ(aboutView.text[app::AboutControl::lblWebsite], L"www.kalvex.example");
+    EXPECT_EQ(aboutView.text[app::AboutControl::lblEMail], L"support@kalvex.example");
 
     info.lblWebsite_Click();
     info.lblEMail_Click();
     EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
 
     info.cbtnOk_Click();
-    EXPECT_TRUE(infoView.closed);
+    EXPECT_TRUE(aboutView.closed);
 }
 
 TEST_F(AboutDialogTest, VersionNumbersWithoutLeadingZeros) {
     system.version = {10, 0, 12};
     info.Form_Load();
-    EXPECT_EQ(infoView.text[app::InfoControl::lblVersion], L"Version 10.0.12");
+    EXPECT_EQ(aboutView.text[app::AboutControl::lblVersion], L"Version 10.0.12");
 }
 
 }  // namespace

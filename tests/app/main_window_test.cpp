@@ -138,8 +138,8 @@ TEST_F(MainWindowTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheSet
     EXPECT_EQ(program.intCloseAfterChange, 0);
 
     FakeSettingsView dialogView;
-    program.settingsDialog().Attach(&dialogView);
-    program.settingsDialog().Form_Load();
+    main.settingsDialog().Attach(&dialogView);
+    main.settingsDialog().Form_Load();
     EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
     EXPECT_EQ(dialogView.languages.size(), 2u);
 }

@@ -20,8 +20,7 @@ protected:
     testing_support::AttributeBitsFileSystem files{real};
     testing_support::RealCodePage codePage;
     app::clsFile objFile{files, codePage};
-
-    void SetUp() override { errors::ResetErrorState(); }
+    errors::ErrTraceScope errTrace{{}};
 };
 
 TEST_F(TextFileTest, TextIsStoredAsAnsiBytesAndReadBack) {

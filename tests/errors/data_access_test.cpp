@@ -49,13 +49,11 @@ ErrorRecord Record(std::int32_t number, const std::wstring& description) {
 struct Fixture : ::testing::Test {
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
+    ErrTraceScope errTrace{{.system = &system, .reportWindow = &window}};
     std::shared_ptr<FakeObject> connection = std::make_shared<FakeObject>(L"Connection");
     std::shared_ptr<FakeObject> recordset = std::make_shared<FakeObject>(L"Recordset");
 
     void SetUp() override {
-        ResetErrorState();
-        UseSystemInfo(system);
-        UseReportWindow(window);
         auto errorList = std::make_shared<FakeObject>(L"Errors");
         auto item = std::make_shared<FakeObject>(L"Error");
         item->members[L"Description"] = L"Deadlock victim";

@@ -23,12 +23,9 @@ protected:
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
     testing_support::RecordingMessageBoxes boxes;
+    ErrTraceScope errTrace{{&system, &boxes, &window}};
 
     void SetUp() override {
-        ResetErrorState();
-        UseSystemInfo(system);
-        UseReportWindow(window);
-        UseMessageBoxes(boxes);
         system.messages[3] = L"The system cannot find the path specified.\r\n";
     }
 

@@ -6,10 +6,10 @@
 #include <string>
 #include <vector>
 
-#include "app/info_view.h"
+#include "app/about_view.h"
 #include "app/main_view.h"
 #include "app/settings_view.h"
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace testing_support {
 
@@ -63,7 +63,7 @@ public:
     }
     void Close() override { closed = true; }
     void ShowSettingsDialog() override { ++settingsShown; }
-    void ShowInfoDialog() override { ++infoShown; }
+    void ShowAboutDialog() override { ++infoShown; }
 };
 
 class FakeSettingsView final : public app::SettingsView {
@@ -87,11 +87,11 @@ public:
     void Close() override { closed = true; }
 };
 
-class FakeInfoView final : public app::InfoView {
+class FakeAboutView final : public app::AboutView {
 public:
-    std::map<app::InfoControl, std::wstring> text;
+    std::map<app::AboutControl, std::wstring> text;
     bool closed = false;
-    void SetText(app::InfoControl control, const std::wstring& t) override { text[control] = t; }
+    void SetText(app::AboutControl control, const std::wstring& t) override { text[control] = t; }
     void Close() override { closed = true; }
 };
 

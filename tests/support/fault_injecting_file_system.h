@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/file_system.h"
 
 namespace testing_support {

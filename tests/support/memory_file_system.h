@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/file_system.h"
 
 namespace testing_support {

@@ -8,7 +8,6 @@
 
 #include "app/main_window.h"
 #include "app/program.h"
-#include "errors/err_trace.h"
 #include "platform/registry.h"
 #include "support/fake_system_info.h"
 #include "support/fake_ui_services.h"
@@ -42,17 +41,11 @@ protected:
     FakeUserLocale locale;
     FakeSystemInfo system;
     RecordingReportWindow reportWindow;
-    app::Services services{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, system};
+    app::Services services{registry, starter, files,  codePage, boxes,  fileDialog,
+                           shell,    screen,  locale, system,   reportWindow};
     app::Program program{services};
     FakeMainView view;
     app::frmMain main{program, view};
-
-    void SetUp() override {
-        errors::ResetErrorState();
-        errors::UseSystemInfo(system);
-        errors::UseReportWindow(reportWindow);
-        errors::UseMessageBoxes(boxes);
-    }
 
     // A client installed as its own installer leaves it: registered, with its page and banners.
     void InstallClient() {

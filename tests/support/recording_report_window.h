@@ -4,12 +4,12 @@
 #include <string>
 #include <vector>
 
-#include "errors/report_form.h"
+#include "errors/report_view.h"
 #include "platform/message_box.h"
 
 namespace testing_support {
 
-class RecordingReportWindow final : public errors::ReportWindow {
+class RecordingReportWindow final : public errors::ReportView {
 public:
     std::wstring text;
     bool visible = false;

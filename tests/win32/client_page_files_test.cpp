@@ -30,13 +30,11 @@ protected:
     app::clsKalvex3 objChanger{objFile, real};
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
+    errors::ErrTraceScope errTrace{{.system = &system, .reportWindow = &window}};
     const std::wstring dataFolder = folder.File(L"LiteDataFiles\\");
     const std::wstring page = dataFolder + L"climage.html";
 
     void SetUp() override {
-        errors::ResetErrorState();
-        errors::UseSystemInfo(system);
-        errors::UseReportWindow(window);
         CreateDirectoryW(dataFolder.c_str(), nullptr);
         folder.Put(L"LiteDataFiles\\climage.html", kOldPage);
         real.SetAttributes(page, platform::kReadOnly | platform::kHidden);

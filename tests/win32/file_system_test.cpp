@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/win32/file_system.h"
 #include "support/temp_folder.h"
 

@@ -11,7 +11,7 @@
 #include <climits>
 #include <thread>
 
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/units.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"

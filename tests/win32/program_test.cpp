@@ -13,8 +13,8 @@
 #include <thread>
 
 #include "app/program.h"
-#include "app/win32/main_form.h"
-#include "app/win32/picture_box.h"
+#include "app/win32/main_window.h"
+#include "app/win32/image_control.h"
 #include "errors/err_trace.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/file_dialog.h"
@@ -32,7 +32,7 @@
 
 using namespace testing_support;
 using app::win32::Form;
-using app::win32::MainForm;
+using app::win32::MainWindow;
 using C = app::MainControl;
 
 namespace {
@@ -114,18 +114,15 @@ protected:
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
     RecordingReportWindow reportWindow;
-    const app::Services services{registry, starter, files, codePage, boxes, fileDialog, shell, screen, locale, system};
+    const app::Services services{registry, starter, files,  codePage, boxes,       fileDialog,
+                                 shell,    screen,  locale, system,   reportWindow};
     std::optional<app::Program> program;
-    std::optional<MainForm> form;
+    std::optional<MainWindow> form;
 
     void SetUp() override {
         OleInitialize(nullptr);
         settings.Put(L"ICQLitePath", client.Folder());
         settings.Put(L"Language", L"1");
-        errors::ResetErrorState();
-        errors::UseSystemInfo(system);
-        errors::UseReportWindow(reportWindow);
-        errors::UseMessageBoxes(boxes);
         program.emplace(services);
         form.emplace(GetModuleHandleW(nullptr), *program);
         PumpPending(Process);
@@ -159,7 +156,7 @@ TEST_F(ProgramTest, StartsCentredShowingTheClientsOwnPicture) {
     EXPECT_EQ(TextOf(form->window()), L"ICQLite Kalvex 3");
     EXPECT_EQ(form->Text(C::cbtnOpen), L"Bild auswählen");
     EXPECT_EQ(form->Text(C::lblPreview), L"Vorschau");
-    HWND preview = Children(form->window(), app::win32::kPictureBoxClass).at(0);
+    HWND preview = Children(form->window(), app::win32::kImageControlClass).at(0);
     EXPECT_NE(app::win32::PictureOf(preview), nullptr) << "the client's own climage.gif";
     EXPECT_FALSE(IsWindowVisible(form->Control(C::lblNotFound)));
     EXPECT_TRUE(IsWindowVisible(form->Control(C::cbtnRemoveBanner)));

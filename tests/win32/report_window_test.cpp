@@ -53,13 +53,7 @@ protected:
     testing_support::FakeSystemInfo system;
     platform::Win32MessageBoxes boxes;
     Win32ReportWindow window{GetModuleHandleW(nullptr)};
-
-    void SetUp() override {
-        ResetErrorState();
-        UseSystemInfo(system);
-        UseMessageBoxes(boxes);
-        UseReportWindow(window);
-    }
+    ErrTraceScope errTrace{{&system, &boxes, &window}};
 };
 
 TEST_F(ReportWindowTest, OpensShowingTheReportAndASecondReportReplacesIt) {

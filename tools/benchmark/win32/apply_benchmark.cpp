@@ -23,7 +23,7 @@
 #include "app/registry_store.h"
 #include "app/settings_table.h"
 #include "app/text_file.h"
-#include "errors/error.h"
+#include "error/error.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/process_starter.h"

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 #include "support/recording_report_window.h"
 
 using namespace errors;

@@ -1,8 +1,7 @@
-#include "app/win32/settings_form.h"
+#include "app/win32/settings_dialog.h"
 
-#include "app/program.h"
 #include "app/settings_dialog.h"
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace app::win32 {
 
@@ -14,7 +13,7 @@ constexpr int kLanguageId = 101, kCloseAfterApplyId = 102, kCancelId = 103, kOkI
 // The list's height when it drops down, room for both languages.
 constexpr int kDroppedHeight = 1200;
 
-// Attached to the program's dialog for as long as the window shows.
+// Attached to the main window's dialog for as long as the window shows.
 class Attachment {
 public:
     Attachment(frmSettings& dialog, SettingsView& view) : dialog_(dialog) { dialog_.Attach(&view); }
@@ -28,8 +27,8 @@ private:
 
 }  // namespace
 
-SettingsForm::SettingsForm(HINSTANCE instance, Program& program, HWND owner)
-    : Form(instance), program_(program), owner_(owner) {
+SettingsDialog::SettingsDialog(HINSTANCE instance, frmSettings& dialog, HWND owner)
+    : Form(instance), dialog_(dialog), owner_(owner) {
     Create(owner, kStyle, WS_EX_DLGMODALFRAME, L"Einstellungen", kClientWidth, kClientHeight);
     constexpr DWORD shown = WS_VISIBLE | WS_CLIPSIBLINGS;
     lblLanguage_ = Add(L"Static", L"Sprache", shown | SS_LEFT | SS_NOPREFIX, {240, 240, 855, 255});
@@ -43,14 +42,13 @@ SettingsForm::SettingsForm(HINSTANCE instance, Program& program, HWND owner)
     cmdOk_ = Add(L"Button", L"Ok", shown | WS_TABSTOP | BS_PUSHBUTTON, {1920, 1560, 1215, 375}, kStandardFont, kOkId);
 }
 
-void SettingsForm::Show() {
-    frmSettings& dialog = program_.settingsDialog();
-    Attachment attached(dialog, *this);
-    dialog.Form_Load();
+void SettingsDialog::Show() {
+    Attachment attached(dialog_, *this);
+    dialog_.Form_Load();
     ShowModal(owner_);
 }
 
-void SettingsForm::SetText(SettingsControl control, const std::wstring& text) {
+void SettingsDialog::SetText(SettingsControl control, const std::wstring& text) {
     HWND target = window();
     switch (control) {
     case SettingsControl::lblLanguage: target = lblLanguage_; break;
@@ -61,41 +59,40 @@ void SettingsForm::SetText(SettingsControl control, const std::wstring& text) {
     SetWindowTextW(target, text.c_str());
 }
 
-void SettingsForm::SetCheckState(int state) {
+void SettingsDialog::SetCheckState(int state) {
     if (state < BST_UNCHECKED || state > BST_INDETERMINATE) errors::Raise(errors::RuntimeError::InvalidPropertyValue);
     SendMessageW(chkCloseAfterApply_, BM_SETCHECK, static_cast<WPARAM>(state), 0);
 }
 
-int SettingsForm::CheckState() { return static_cast<int>(SendMessageW(chkCloseAfterApply_, BM_GETCHECK, 0, 0)); }
+int SettingsDialog::CheckState() { return static_cast<int>(SendMessageW(chkCloseAfterApply_, BM_GETCHECK, 0, 0)); }
 
-void SettingsForm::AddLanguage(const std::wstring& text) {
+void SettingsDialog::AddLanguage(const std::wstring& text) {
     SendMessageW(combLanguage_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str()));
 }
 
-int SettingsForm::LanguageCount() { return static_cast<int>(SendMessageW(combLanguage_, CB_GETCOUNT, 0, 0)); }
+int SettingsDialog::LanguageCount() { return static_cast<int>(SendMessageW(combLanguage_, CB_GETCOUNT, 0, 0)); }
 
-void SettingsForm::SelectLanguage(int position) {
+void SettingsDialog::SelectLanguage(int position) {
     SendMessageW(combLanguage_, CB_SETCURSEL, static_cast<WPARAM>(position), 0);
 }
 
-int SettingsForm::SelectedLanguage() {
+int SettingsDialog::SelectedLanguage() {
     const LRESULT selected = SendMessageW(combLanguage_, CB_GETCURSEL, 0, 0);
     return selected == CB_ERR ? -1 : static_cast<int>(selected);
 }
 
-void SettingsForm::Close() { EndModal(); }
+void SettingsDialog::Close() { EndModal(); }
 
-void SettingsForm::OnCommand(int id, int code, HWND) {
-    frmSettings& dialog = program_.settingsDialog();
-    if (id == kLanguageId && code == CBN_SELCHANGE) dialog.combLanguage_Click();
+void SettingsDialog::OnCommand(int id, int code, HWND) {
+    if (id == kLanguageId && code == CBN_SELCHANGE) dialog_.combLanguage_Click();
     if (code != BN_CLICKED) return;
     switch (id) {
     case kCloseAfterApplyId:
         // The user switches between unchecked and checked; greyed is set by the program only.
         SendMessageW(chkCloseAfterApply_, BM_SETCHECK, CheckState() == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED, 0);
         break;
-    case kOkId: dialog.cmdOk_Click(); break;
-    case kCancelId: dialog.cmdCancel_Click(); break;
+    case kOkId: dialog_.cmdOk_Click(); break;
+    case kCancelId: dialog_.cmdCancel_Click(); break;
     case IDCANCEL: EndModal(); break;  // Escape closes the dialog as its close box does
     default: break;
     }

@@ -1,4 +1,4 @@
-#include "app/win32/button_site.h"
+#include "app/win32/container/button_site.h"
 
 namespace app::win32 {
 

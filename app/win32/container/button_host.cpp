@@ -1,7 +1,7 @@
-#include "app/win32/button_host.h"
+#include "app/win32/container/button_host.h"
 
 #include "Vantor1_h.h"
-#include "app/win32/button_site.h"
+#include "app/win32/container/button_site.h"
 #include "app/win32/com_error.h"
 #include "button/win32/private_activation.h"
 #include "platform/units.h"

@@ -1,4 +1,4 @@
-#include "errors/error.h"
+#include "error/error.h"
 
 namespace errors {
 

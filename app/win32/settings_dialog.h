@@ -8,16 +8,16 @@
 #include "app/win32/form.h"
 
 namespace app {
-class Program;
+class frmSettings;
 }
 
 namespace app::win32 {
 
-class SettingsForm final : public Form, public SettingsView {
+class SettingsDialog final : public Form, public SettingsView {
 public:
-    SettingsForm(HINSTANCE instance, Program& program, HWND owner);
+    SettingsDialog(HINSTANCE instance, frmSettings& dialog, HWND owner);
 
-    // Hands the window to the program's one frmSettings, loads it and shows it modally.
+    // Hands the window to the main window's one frmSettings, loads it and shows it modally.
     void Show();
 
     void SetText(SettingsControl control, const std::wstring& text) override;
@@ -32,7 +32,7 @@ public:
 private:
     void OnCommand(int id, int code, HWND control) override;
 
-    Program& program_;
+    frmSettings& dialog_;
     HWND owner_;
     HWND lblLanguage_ = nullptr, combLanguage_ = nullptr, chkCloseAfterApply_ = nullptr, cmdCancel_ = nullptr,
          cmdOk_ = nullptr;

@@ -1,11 +1,11 @@
-#include "app/win32/main_form.h"
+#include "app/win32/main_window.h"
 
 #include "app/program.h"
-#include "app/win32/info_form.h"
-#include "app/win32/picture_box.h"
+#include "app/win32/about_dialog.h"
+#include "app/win32/image_control.h"
 #include "app/win32/pictures.h"
 #include "app/win32/resources.h"
-#include "app/win32/settings_form.h"
+#include "app/win32/settings_dialog.h"
 #include "platform/units.h"
 
 namespace app::win32 {
@@ -51,7 +51,7 @@ int ScreenPixels(float twips) {
 
 }  // namespace
 
-MainForm::MainForm(HINSTANCE instance, Program& program)
+MainWindow::MainWindow(HINSTANCE instance, Program& program)
     : Form(instance), program_(program), frmMain_(program, *this) {
     Create(nullptr, kStyle, 0, kTitle, kClientWidth, kClientHeight);
     CreateControls();
@@ -59,8 +59,8 @@ MainForm::MainForm(HINSTANCE instance, Program& program)
     ShowWindow(window(), SW_SHOW);
 }
 
-void MainForm::CreateControls() {
-    RegisterPictureBox(instance_);
+void MainWindow::CreateControls() {
+    RegisterImageControl(instance_);
     constexpr DWORD label = WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX;
     // In tab order.
     buttons_[C::cbtnOpen] = &AddButton(kOpen, {240, 1080, 2295, 615}, [this] { frmMain_.cbtnOpen_Click(); });
@@ -83,7 +83,7 @@ void MainForm::CreateControls() {
                                    {2640, 480, 1815, 1095});
     buttons_[C::cbtnSettings] =
         &AddButton(kSettings, {2400, 4200, 2055, 615}, [this] { frmMain_.cbtnSettings_Click(); });
-    preview_ = Add(kPictureBoxClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS, {2640, 360, 1800, 1350});
+    preview_ = Add(kImageControlClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS, {2640, 360, 1800, 1350});
 
     SendMessageW(windows_[C::optFullSizePicture], BM_SETCHECK, BST_CHECKED, 0);
     SetTextColor(windows_[C::lblPreview], kGrey);
@@ -93,18 +93,18 @@ void MainForm::CreateControls() {
     SetWindowPos(windows_[C::fraPictureClick], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
-ButtonHost* MainForm::Button(MainControl control) const {
+ButtonHost* MainWindow::Button(MainControl control) const {
     const auto found = buttons_.find(control);
     return found == buttons_.end() ? nullptr : found->second;
 }
 
-HWND MainForm::Control(MainControl control) const {
+HWND MainWindow::Control(MainControl control) const {
     if (ButtonHost* button = Button(control)) return button->window();
     const auto found = windows_.find(control);
     return found == windows_.end() ? nullptr : found->second;
 }
 
-void MainForm::SetText(MainControl control, const std::wstring& text) {
+void MainWindow::SetText(MainControl control, const std::wstring& text) {
     if (ButtonHost* button = Button(control)) {
         button->SetCaption(text);
         return;
@@ -112,7 +112,7 @@ void MainForm::SetText(MainControl control, const std::wstring& text) {
     SetWindowTextW(Control(control), text.c_str());
 }
 
-std::wstring MainForm::Text(MainControl control) {
+std::wstring MainWindow::Text(MainControl control) {
     if (ButtonHost* button = Button(control)) return button->Caption();
     HWND window = Control(control);
     std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(window)) + 1, L'\0');
@@ -120,7 +120,7 @@ std::wstring MainForm::Text(MainControl control) {
     return text;
 }
 
-void MainForm::SetVisible(MainControl control, bool visible) {
+void MainWindow::SetVisible(MainControl control, bool visible) {
     if (ButtonHost* button = Button(control)) {
         button->SetVisible(visible);
         return;
@@ -128,7 +128,7 @@ void MainForm::SetVisible(MainControl control, bool visible) {
     ShowWindow(Control(control), visible ? SW_SHOWNA : SW_HIDE);
 }
 
-void MainForm::SetEnabled(MainControl control, bool enabled) {
+void MainWindow::SetEnabled(MainControl control, bool enabled) {
     if (ButtonHost* button = Button(control)) {
         button->SetEnabled(enabled);
         return;
@@ -136,59 +136,59 @@ void MainForm::SetEnabled(MainControl control, bool enabled) {
     EnableWindow(Control(control), enabled);
 }
 
-bool MainForm::IsSelected(MainControl option) {
+bool MainWindow::IsSelected(MainControl option) {
     return SendMessageW(Control(option), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void MainForm::Select(MainControl option) {
+void MainWindow::Select(MainControl option) {
     CheckRadioButton(window(), kFullSizePictureId, kOpenURLId, GetDlgCtrlID(Control(option)));
 }
 
-void MainForm::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).get()); }
+void MainWindow::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).get()); }
 
-float MainForm::Left() {
+float MainWindow::Left() {
     RECT r;
     GetWindowRect(window(), &r);
     return ScreenTwips(r.left);
 }
 
-float MainForm::Top() {
+float MainWindow::Top() {
     RECT r;
     GetWindowRect(window(), &r);
     return ScreenTwips(r.top);
 }
 
-float MainForm::Width() {
+float MainWindow::Width() {
     RECT r;
     GetWindowRect(window(), &r);
     return ScreenTwips(r.right - r.left);
 }
 
-float MainForm::Height() {
+float MainWindow::Height() {
     RECT r;
     GetWindowRect(window(), &r);
     return ScreenTwips(r.bottom - r.top);
 }
 
-void MainForm::Move(float left, float top) {
+void MainWindow::Move(float left, float top) {
     SetWindowPos(window(), nullptr, ScreenPixels(left), ScreenPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 // The window closes once the running event has ended, as its controls are still in use.
-void MainForm::Close() { PostMessageW(window(), WM_CLOSE, 0, 0); }
+void MainWindow::Close() { PostMessageW(window(), WM_CLOSE, 0, 0); }
 
-void MainForm::ShowSettingsDialog() { SettingsForm(instance_, program_, window()).Show(); }
+void MainWindow::ShowSettingsDialog() { SettingsDialog(instance_, frmMain_.settingsDialog(), window()).Show(); }
 
-void MainForm::ShowInfoDialog() { InfoForm(instance_, program_, window()).Show(); }
+void MainWindow::ShowAboutDialog() { AboutDialog(instance_, program_, window()).Show(); }
 
-void MainForm::OnCommand(int id, int code, HWND) {
+void MainWindow::OnCommand(int id, int code, HWND) {
     if (code != BN_CLICKED) return;
     if (id == kFullSizePictureId) frmMain_.optFullSizePicture_Click();
     if (id == kOpenURLId) frmMain_.optOpenURL_Click();
 }
 
-void MainForm::OnClose() {
+void MainWindow::OnClose() {
     std::int16_t cancel = 0;
     frmMain_.Form_Unload(cancel);
     DestroyWindow(window());

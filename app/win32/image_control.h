@@ -8,8 +8,8 @@
 namespace app::win32 {
 
 // The window class; register it before creating one.
-inline constexpr wchar_t kPictureBoxClass[] = L"Kalvex3.Picture";
-void RegisterPictureBox(HINSTANCE instance);
+inline constexpr wchar_t kImageControlClass[] = L"Kalvex3.Picture";
+void RegisterImageControl(HINSTANCE instance);
 
 // The box keeps its own reference to the picture; none clears it.
 void ShowPicture(HWND box, IPicture* picture);

@@ -1,4 +1,4 @@
-#include "app/win32/info_form.h"
+#include "app/win32/about_dialog.h"
 
 #include "app/program.h"
 #include "app/win32/pictures.h"
@@ -24,7 +24,7 @@ constexpr StoredButton kOk{L"Ok", kRoundedRectangle, kWindowBackground, kBlack, 
 
 }  // namespace
 
-InfoForm::InfoForm(HINSTANCE instance, Program& program, HWND owner)
+AboutDialog::AboutDialog(HINSTANCE instance, Program& program, HWND owner)
     : Form(instance), owner_(owner), frmInfo_(program, *this) {
     Create(owner, kStyle, WS_EX_DLGMODALFRAME, L"Info", kClientWidth, kClientHeight);
     logo_ = IconPicture(instance, IDI_KALVEX3, PixelsOf(kLogo).right - PixelsOf(kLogo).left);
@@ -47,21 +47,21 @@ InfoForm::InfoForm(HINSTANCE instance, Program& program, HWND owner)
     SetTextColor(lblEMail_, kBlue, true);
 }
 
-void InfoForm::Show() {
+void AboutDialog::Show() {
     frmInfo_.Form_Load();
     ShowModal(owner_);
 }
 
-HWND InfoForm::Label(InfoControl control) const {
+HWND AboutDialog::Label(AboutControl control) const {
     switch (control) {
-    case InfoControl::lblVersion: return lblVersion_;
-    case InfoControl::lblWebsite: return lblWebsite_;
-    case InfoControl::lblEMail: return lblEMail_;
+    case AboutControl::lblVersion: return lblVersion_;
+    case AboutControl::lblWebsite: return lblWebsite_;
+    case AboutControl::lblEMail: return lblEMail_;
     }
     return nullptr;
 }
 
-void InfoForm::SetText(InfoControl control, const std::wstring& text) {
+void AboutDialog::SetText(AboutControl control, const std::wstring& text) {
     HWND label = Label(control);
     SetWindowTextW(label, text.c_str());
     // A transparent label leaves its old text behind unless the window beneath is drawn again.
@@ -71,21 +71,21 @@ void InfoForm::SetText(InfoControl control, const std::wstring& text) {
     InvalidateRect(window(), &area, TRUE);
 }
 
-void InfoForm::Close() { EndModal(); }
+void AboutDialog::Close() { EndModal(); }
 
-void InfoForm::OnCommand(int id, int code, HWND) {
+void AboutDialog::OnCommand(int id, int code, HWND) {
     if (code != STN_CLICKED) return;
     if (id == kWebsiteId) frmInfo_.lblWebsite_Click();
     if (id == kEMailId) frmInfo_.lblEMail_Click();
     if (id == IDCANCEL) EndModal();  // Escape closes the dialog as its close box does
 }
 
-void InfoForm::OnPaint(HDC dc) {
+void AboutDialog::OnPaint(HDC dc) {
     DrawPicture(dc, logo_.get(), PixelsOf(kLogo));
     DrawPicture(dc, flower_.get(), PixelsOf(kFlower));
 }
 
-bool InfoForm::OnSetCursor(HWND over) {
+bool AboutDialog::OnSetCursor(HWND over) {
     if (over != lblWebsite_ && over != lblEMail_) return false;
     SetCursor(LoadCursorW(nullptr, MAKEINTRESOURCEW(32649)));  // IDC_HAND
     return true;

@@ -7,7 +7,7 @@
 #include <ocidl.h>
 
 #include "app/about_dialog.h"
-#include "app/info_view.h"
+#include "app/about_view.h"
 #include "app/win32/form.h"
 #include "platform/win32/com_ptr.h"
 
@@ -17,21 +17,21 @@ class Program;
 
 namespace app::win32 {
 
-class InfoForm final : public Form, public InfoView {
+class AboutDialog final : public Form, public AboutView {
 public:
-    InfoForm(HINSTANCE instance, Program& program, HWND owner);
+    AboutDialog(HINSTANCE instance, Program& program, HWND owner);
 
     // Loads the dialog and shows it modally.
     void Show();
 
-    void SetText(InfoControl control, const std::wstring& text) override;
+    void SetText(AboutControl control, const std::wstring& text) override;
     void Close() override;
 
 private:
     void OnCommand(int id, int code, HWND control) override;
     void OnPaint(HDC dc) override;
     bool OnSetCursor(HWND over) override;
-    HWND Label(InfoControl control) const;
+    HWND Label(AboutControl control) const;
 
     HWND owner_;
     frmInfo frmInfo_;

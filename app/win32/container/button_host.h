@@ -10,7 +10,7 @@
 #include <functional>
 #include <string>
 
-#include "app/win32/stored_button.h"
+#include "app/win32/container/stored_button.h"
 #include "platform/win32/com_ptr.h"
 
 namespace app::win32 {

@@ -1,4 +1,4 @@
-#include "app/win32/picture_box.h"
+#include "app/win32/image_control.h"
 
 #include "app/win32/pictures.h"
 #include "platform/win32/com_ptr.h"
@@ -9,9 +9,9 @@ namespace app::win32 {
 namespace {
 
 // Made by each window of the class as it is created; the picture goes with the window.
-class PictureBox final : public platform::Window {
+class ImageControl final : public platform::Window {
 public:
-    static PictureBox& Of(HWND box) { return *static_cast<PictureBox*>(From(box)); }
+    static ImageControl& Of(HWND box) { return *static_cast<ImageControl*>(From(box)); }
 
     void Show(IPicture* picture) {
         picture_ = platform::ComPtr<IPicture>(picture);
@@ -36,13 +36,13 @@ private:
 
 }  // namespace
 
-void RegisterPictureBox(HINSTANCE instance) {
-    platform::Window::Register<PictureBox>(instance,
-                                           {kPictureBoxClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
+void RegisterImageControl(HINSTANCE instance) {
+    platform::Window::Register<ImageControl>(instance,
+                                             {kImageControlClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 }
 
-void ShowPicture(HWND box, IPicture* picture) { PictureBox::Of(box).Show(picture); }
+void ShowPicture(HWND box, IPicture* picture) { ImageControl::Of(box).Show(picture); }
 
-IPicture* PictureOf(HWND box) { return PictureBox::Of(box).Picture(); }
+IPicture* PictureOf(HWND box) { return ImageControl::Of(box).Picture(); }
 
 }  // namespace app::win32

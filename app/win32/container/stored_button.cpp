@@ -1,11 +1,11 @@
-#include "app/win32/stored_button.h"
+#include "app/win32/container/stored_button.h"
 
 #include <olectl.h>
 
 #include <string_view>
 
 #include "app/win32/com_error.h"
-#include "app/win32/layout_bag.h"
+#include "app/win32/container/layout_bag.h"
 #include "app/win32/pictures.h"
 #include "platform/units.h"
 

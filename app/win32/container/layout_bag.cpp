@@ -1,4 +1,4 @@
-#include "app/win32/layout_bag.h"
+#include "app/win32/container/layout_bag.h"
 
 namespace app::win32 {
 

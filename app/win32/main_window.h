@@ -16,10 +16,10 @@ class Program;
 
 namespace app::win32 {
 
-class MainForm final : public Form, public MainView {
+class MainWindow final : public Form, public MainView {
 public:
     // Creates the window with its controls, runs Form_Load and then shows the window.
-    MainForm(HINSTANCE instance, Program& program);
+    MainWindow(HINSTANCE instance, Program& program);
 
     frmMain& logic() { return frmMain_; }
     // The window of a control; for a button, the control's own window.
@@ -39,7 +39,7 @@ public:
     void Move(float left, float top) override;
     void Close() override;
     void ShowSettingsDialog() override;
-    void ShowInfoDialog() override;
+    void ShowAboutDialog() override;
 
 private:
     void OnCommand(int id, int code, HWND control) override;

@@ -1,4 +1,4 @@
-#include "errors/report_form.h"
+#include "errors/report_window.h"
 
 #include "platform/message_box.h"
 
@@ -6,7 +6,7 @@ namespace errors {
 
 namespace {
 
-void ShowWindow(ReportWindow& window) {
+void ShowWindow(ReportView& window) {
     bool shown = false;
     try {
         shown = window.ShowModeless();
@@ -17,7 +17,7 @@ void ShowWindow(ReportWindow& window) {
 
 }  // namespace
 
-void SetErrorReport(ReportWindow& window, const std::wstring& text) {
+void SetErrorReport(ReportView& window, const std::wstring& text) {
     window.SetText(text);
     if (!window.IsVisible()) ShowWindow(window);
     try {
@@ -26,12 +26,12 @@ void SetErrorReport(ReportWindow& window, const std::wstring& text) {
     }
 }
 
-void ShowReportWindowModal(ReportWindow& window) {
+void ShowReportWindowModal(ReportView& window) {
     window.SetText(std::wstring());
     window.ShowModal();
 }
 
-void OnReportWindowResize(ReportWindow& window, int clientWidth, int clientHeight) {
+void OnReportWindowResize(ReportView& window, int clientWidth, int clientHeight) {
     window.PlaceTextBox(0, 0, clientWidth, clientHeight);
 }
 
