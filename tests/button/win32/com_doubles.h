@@ -1,6 +1,6 @@
 #pragma once
 // What the Windows tests of the button share: the apartment, the library next to the test,
-// a Click counter, a property bag, VARIANTs and a picture of one colour.
+// a Click counter, a property bag and a picture of one colour.
 
 #include <windows.h>
 
@@ -39,10 +39,6 @@ public:
     template <class F>
     F* Export(const char* name) const {
         return reinterpret_cast<F*>(reinterpret_cast<void*>(GetProcAddress(module, name)));
-    }
-    HRESULT Call(const char* name) const {
-        auto* entry = Export<HRESULT STDAPICALLTYPE()>(name);
-        return entry ? entry() : E_FAIL;
     }
     const HMODULE module;
 };
@@ -100,15 +96,10 @@ class MemoryBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
 public:
     std::vector<std::pair<std::wstring, std::unique_ptr<button::Variant>>> values;
 
-    const VARIANT* Find(const wchar_t* name) const {
-        for (const auto& [key, value] : values) {
-            if (_wcsicmp(key.c_str(), name) == 0) return value.get();
-        }
-        return nullptr;
-    }
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
-        const VARIANT* stored = Find(name);
-        return stored ? VariantCopy(value, const_cast<VARIANT*>(stored)) : E_INVALIDARG;
+        for (const auto& [key, stored] : values)
+            if (_wcsicmp(key.c_str(), name) == 0) return VariantCopy(value, stored.get());
+        return E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
         values.emplace_back(name, std::make_unique<button::Variant>());
