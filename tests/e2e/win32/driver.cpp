@@ -21,8 +21,10 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <functional>
 #include <stdexcept>
 #include <string>
 #include <thread>
@@ -33,9 +35,7 @@ namespace {
 constexpr auto kPatience = std::chrono::seconds(20);
 constexpr UINT kReplyTimeoutMs = 5000;
 
-struct Failure : std::runtime_error {
-    using std::runtime_error::runtime_error;
-};
+using Failure = std::runtime_error;
 
 std::string Utf8(const std::wstring& text) {
     if (text.empty()) return {};
@@ -86,20 +86,13 @@ HWND FindShown(const std::wstring& className, const std::wstring& title) {
     return nullptr;
 }
 
-template <typename Condition>
-bool WaitFor(Condition condition) {
+bool WaitFor(const std::function<bool()>& condition) {
     const auto end = std::chrono::steady_clock::now() + kPatience;
     while (!condition()) {
         if (std::chrono::steady_clock::now() > end) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return true;
-}
-
-HWND Shown(const std::wstring& className, const std::wstring& title) {
-    HWND window = FindShown(className, title);
-    if (!window) throw Failure("no window " + Utf8(className) + " '" + Utf8(title) + "' is shown");
-    return window;
 }
 
 std::vector<HWND> Descendants(HWND parent) {
@@ -114,26 +107,13 @@ HWND ChildWithId(HWND parent, int id) {
     throw Failure("no control with id " + std::to_string(id));
 }
 
-// Where a child lies in the client area of the window.
-POINT PlaceOf(HWND window, HWND child) {
-    RECT outer;
-    GetWindowRect(child, &outer);
-    POINT at{outer.left, outer.top};
-    ScreenToClient(window, &at);
-    return at;
-}
-
-// A listing keeps one line per control; a text box's own lines are read with "text".
-std::wstring OneLine(std::wstring text) {
-    for (wchar_t& c : text)
-        if (c == L'\r' || c == L'\n') c = L' ';
-    return text;
-}
-
 std::string Controls(HWND window) {
     std::string lines;
     for (HWND child : Descendants(window)) {
-        const POINT at = PlaceOf(window, child);
+        RECT outer;
+        GetWindowRect(child, &outer);
+        POINT at{outer.left, outer.top};
+        ScreenToClient(window, &at);
         std::string states = IsWindowVisible(child) ? "visible" : "hidden";
         if (!IsWindowEnabled(child)) states += ",disabled";
         DWORD_PTR check = 0;
@@ -141,8 +121,11 @@ std::string Controls(HWND window) {
             SendMessageTimeoutW(child, BM_GETCHECK, 0, 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &check) &&
             check == BST_CHECKED)
             states += ",checked";
+        // One line per control; a text box's own lines are read with "text".
+        std::wstring text = TextOf(child);
+        std::replace_if(text.begin(), text.end(), [](wchar_t c) { return c == L'\r' || c == L'\n'; }, L' ');
         lines += Utf8(ClassOf(child)) + "\t" + std::to_string(GetDlgCtrlID(child)) + "\t" + std::to_string(at.x) +
-                 "," + std::to_string(at.y) + "\t" + states + "\t" + Utf8(OneLine(TextOf(child))) + "\n";
+                 "," + std::to_string(at.y) + "\t" + states + "\t" + Utf8(text) + "\n";
     }
     return lines;
 }
@@ -160,6 +143,12 @@ void Click(HWND window, POINT at) {
     const LPARAM point = MAKELPARAM(inTarget.x, inTarget.y);
     PostMessageW(target, WM_LBUTTONDOWN, MK_LBUTTON, point);
     PostMessageW(target, WM_LBUTTONUP, 0, point);
+}
+
+// What the control tells its parent when the user has used it.
+void Notify(HWND control, WORD code) {
+    PostMessageW(GetParent(control), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(control), code),
+                 reinterpret_cast<LPARAM>(control));
 }
 
 std::string Pixel(HWND window, POINT at) {
@@ -191,17 +180,15 @@ std::string Run(int count, wchar_t** arguments) {
     const int extra = count - 4;
     wchar_t** argument = arguments + 4;
 
-    if (command == L"wait" && extra == 0) {
-        if (!WaitFor([&] { return FindShown(className, title) != nullptr; }))
-            throw Failure("no window " + Utf8(className) + " '" + Utf8(title) + "' showed");
+    const std::string named = "the window " + Utf8(className) + " '" + Utf8(title) + "'";
+    if ((command == L"wait" || command == L"gone") && extra == 0) {
+        const bool wanted = command == L"wait";
+        if (!WaitFor([&] { return (FindShown(className, title) != nullptr) == wanted; }))
+            throw Failure(named + (wanted ? " did not show" : " stays"));
         return {};
     }
-    if (command == L"gone" && extra == 0) {
-        if (!WaitFor([&] { return FindShown(className, title) == nullptr; }))
-            throw Failure("the window " + Utf8(className) + " '" + Utf8(title) + "' stays");
-        return {};
-    }
-    HWND window = Shown(className, title);
+    HWND window = FindShown(className, title);
+    if (!window) throw Failure(named + " is not shown");
     if (command == L"controls" && extra == 0) return Controls(window);
     if (command == L"text" && extra == 1) return Utf8(TextOf(ChildWithId(window, Number(argument[0])))) + "\n";
     if (command == L"settext" && extra == 2) {
@@ -217,14 +204,11 @@ std::string Run(int count, wchar_t** arguments) {
         SendMessageTimeoutW(list, CB_SETCURSEL, Number(argument[1]), 0, SMTO_ABORTIFHUNG, kReplyTimeoutMs, &selected);
         if (static_cast<LRESULT>(selected) != Number(argument[1])) throw Failure("no such entry");
         // Choosing with the mouse or the keys also tells the window of the change.
-        PostMessageW(GetParent(list), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(list), CBN_SELCHANGE),
-                     reinterpret_cast<LPARAM>(list));
+        Notify(list, CBN_SELCHANGE);
         return {};
     }
     if (command == L"press" && extra == 1) {
-        HWND button = ChildWithId(window, Number(argument[0]));
-        PostMessageW(GetParent(button), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(button), BN_CLICKED),
-                     reinterpret_cast<LPARAM>(button));
+        Notify(ChildWithId(window, Number(argument[0])), BN_CLICKED);
         return {};
     }
     if (command == L"click" && extra == 2) {
