@@ -1,5 +1,5 @@
 # The 64-bit build also needs the 32-bit Kalvex3.exe and Vantor1.dll: the setup carries both
-# bitnesses, and the setup's test registers both. They are built by the
+# bitnesses, and the side-by-side registration test registers both. They are built by the
 # windows32 preset in its own tree (configured on first use), which that preset's tests use
 # as well, so each 32-bit binary is compiled once.
 set(KX_X86_BINARY_DIR ${CMAKE_BINARY_DIR}32 CACHE PATH "Build tree of the 32-bit Windows binaries")
