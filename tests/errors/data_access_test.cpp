@@ -38,14 +38,6 @@ private:
     std::wstring type_;
 };
 
-ErrorRecord Record(std::int32_t number, const std::wstring& description) {
-    ErrorRecord record;
-    record.number = number;
-    record.source = L"src";
-    record.description = description;
-    return record;
-}
-
 struct Fixture : ::testing::Test {
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
@@ -66,7 +58,7 @@ struct Fixture : ::testing::Test {
     }
 
     std::wstring Fail(std::int32_t options, LateBoundObject* trans = nullptr) {
-        CurrentError() = Record(1, L"boom");
+        CurrentError().number = 1;
         return ErrorIn(L"clsData.Load", Value(), options, recordset, {}, Value(), trans);
     }
 };
@@ -108,7 +100,7 @@ TEST_F(Fixture, TransactionObjectIsAbortedInsteadOfRollback) {
 
 TEST_F(Fixture, UserBandErrorStillAbortsButWritesNothing) {
     FakeObject trans(L"ObjectControl");
-    CurrentError() = Record(kUserBandFirst, L"for the user");
+    CurrentError().number = kUserBandFirst;
     EXPECT_EQ(ErrorIn(L"x", Value(), kEventHandlerOptions, nullptr, {}, Value(), &trans), L"");
     EXPECT_EQ(trans.calls.size(), 1u);
     EXPECT_EQ(GetErrorReport(), L"");
