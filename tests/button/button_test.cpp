@@ -1,5 +1,7 @@
-// The button's properties and input: what a new button holds, what each setter does to the
-// children and tells the host, how a failing step ends a setter, and the click and focus rules.
+// The button's portable core: what a new button holds, what each setter does to the children
+// and tells the host, where the children go when the host sizes the button (with the numbers
+// the stored layouts rely on), the click and focus rules, and saving and restoring through the
+// host's property store.
 
 #include <gtest/gtest.h>
 
@@ -13,17 +15,17 @@ using testing_support::FakeFont;
 
 namespace {
 
-class ButtonPropertiesTest : public ::testing::Test {
+class ButtonTest : public ::testing::Test {
 protected:
     testing_support::FakeToolkit toolkit;
     testing_support::RecordingHost host;
     cButton btn{toolkit, host};
+    PropertyMap store;
 
     FakeFont& CaptionFont() { return static_cast<FakeFont&>(*btn.Caption().Font()); }
 };
 
-TEST_F(ButtonPropertiesTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackColorAndFont) {
-    PropertyMap store;
+TEST_F(ButtonTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackColorAndFont) {
     btn.SaveTo(store);
     std::vector<std::wstring> names;
     for (const auto& entry : store.entries()) names.push_back(entry.first);
@@ -36,7 +38,7 @@ TEST_F(ButtonPropertiesTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackCo
     EXPECT_EQ(CaptionFont().size, 12);
 }
 
-TEST_F(ButtonPropertiesTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies) {
+TEST_F(ButtonTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies) {
     host.changed.clear();
     for (std::int32_t refused : {6, -1, 70000}) {
         EXPECT_THROW(btn.SetButtonForm(refused), ControlError);
@@ -46,7 +48,7 @@ TEST_F(ButtonPropertiesTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies
     EXPECT_TRUE(host.changed.empty());
 }
 
-TEST_F(ButtonPropertiesTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttributes) {
+TEST_F(ButtonTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttributes) {
     auto chosen = std::make_shared<FakeFont>();
     chosen->name = L"Arial";
     chosen->size = 9.75;
@@ -75,15 +77,7 @@ TEST_F(ButtonPropertiesTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttri
     EXPECT_EQ(CaptionFont().size, 8);
 }
 
-TEST_F(ButtonPropertiesTest, PictureAlignPlacesOnlyHorizontally) {
-    const float top = btn.PictureArea().Top();
-    btn.SetButtonPictureAlign(Rechts);
-    EXPECT_EQ(btn.Caption().Left(), 120);
-    EXPECT_EQ(btn.PictureArea().Left(), 2085 - 495 - 50) << "against the control's design width";
-    EXPECT_EQ(btn.PictureArea().Top(), top);
-}
-
-TEST_F(ButtonPropertiesTest, NewInstanceDefaultsApplyEveryFieldAgain) {
+TEST_F(ButtonTest, NewInstanceDefaultsApplyEveryFieldAgain) {
     btn.SetButtonEnabled(false);
     host.changed.clear();
     btn.ApplyNewInstanceDefaults();
@@ -93,7 +87,7 @@ TEST_F(ButtonPropertiesTest, NewInstanceDefaultsApplyEveryFieldAgain) {
     EXPECT_EQ(btn.Ground().FillColor(), kLightGrey);
 }
 
-TEST_F(ButtonPropertiesTest, EnabledButtonClicksOnClicksAndEnterOnly) {
+TEST_F(ButtonTest, EnabledButtonClicksOnClicksAndEnterOnly) {
     btn.Clicked();
     btn.KeyPressed(13);
     btn.KeyPressed(L' ');
@@ -106,7 +100,7 @@ TEST_F(ButtonPropertiesTest, EnabledButtonClicksOnClicksAndEnterOnly) {
     EXPECT_EQ(host.clicks, 2);
 }
 
-TEST_F(ButtonPropertiesTest, FocusAndDisabledLooksAndBackColorAlwaysPaints) {
+TEST_F(ButtonTest, FocusAndDisabledLooksAndBackColorAlwaysPaints) {
     btn.SetButtonFontColor(0x123456);
     btn.FocusGained();
     EXPECT_EQ(btn.Ground().FillColor(), kLightBlue);
@@ -135,6 +129,147 @@ TEST_F(ButtonPropertiesTest, FocusAndDisabledLooksAndBackColorAlwaysPaints) {
     EXPECT_EQ(btn.Ground().FillColor(), 0x00FF00u);
     EXPECT_EQ(btn.Ground().BorderColor(), kBlack);
     EXPECT_EQ(btn.Ground().BorderWidth(), 1);
+}
+
+TEST_F(ButtonTest, StretchedPictureOnTheLeftSettlesOnTheSecondPass) {
+    host.changed.clear();
+    btn.Resize(2085, 765);
+    EXPECT_EQ(btn.PictureArea().Width(), 665);
+    EXPECT_EQ(btn.PictureArea().Height(), 665);
+    EXPECT_EQ(btn.PictureArea().Left(), 120);
+    EXPECT_EQ(btn.PictureArea().Top(), 50);
+    EXPECT_EQ(btn.Caption().Left(), 835);
+    EXPECT_EQ(btn.Caption().Top(), 232.5f);
+    EXPECT_EQ(btn.Caption().Width(), 2085 - 665) << "against the left of the previous placement";
+    btn.Resize(2085, 765);
+    EXPECT_EQ(btn.Caption().Width(), 1250);
+    EXPECT_TRUE(host.changed.empty()) << "layout changes no property";
+}
+
+TEST_F(ButtonTest, PictureAtNaturalSizeIsConvertedFromHimetric) {
+    btn.SetButtonPictureStretch(false);
+    btn.Resize(2085, 765);
+    EXPECT_EQ(btn.PictureArea().Width(), 495) << "without a picture the box keeps its size";
+    EXPECT_EQ(btn.Caption().Left(), 665);
+
+    btn.SetButtonPicture(std::make_shared<testing_support::FakePicture>(HimetricSize{847, 847}));
+    btn.Resize(2085, 765);
+    const float side = 847.0f * 1440.0f / 2540.0f;
+    EXPECT_EQ(btn.PictureArea().Width(), side);
+    EXPECT_EQ(btn.PictureArea().Height(), side);
+    EXPECT_EQ(btn.PictureArea().Top(), (765.0f - side) / 2);
+}
+
+TEST_F(ButtonTest, PictureOnTheRightLetsTheCaptionRunUnderIt) {
+    const float top = btn.PictureArea().Top();
+    btn.SetButtonPictureAlign(Rechts);
+    EXPECT_EQ(btn.PictureArea().Left(), 2085 - 495 - 50) << "at once, against the control's design width";
+    EXPECT_EQ(btn.PictureArea().Top(), top) << "only horizontally";
+
+    btn.Resize(2055, 565);
+    btn.Resize(2055, 565);
+    EXPECT_EQ(btn.PictureArea().Width(), 465);
+    EXPECT_EQ(btn.PictureArea().Left(), 1540);
+    EXPECT_EQ(btn.Caption().Left(), 120);
+    EXPECT_EQ(btn.Caption().Width(), 2055 - 120);
+}
+
+TEST_F(ButtonTest, FailingStepsAreSkippedAndTheRestRuns) {
+    btn.Resize(2085, 765);
+    btn.Resize(1000, 60);  // below the picture allowance: the box keeps its height
+    EXPECT_EQ(btn.PictureArea().Height(), 665);
+    EXPECT_EQ(btn.PictureArea().Width(), 665);
+    EXPECT_EQ(btn.PictureArea().Top(), (60.0f - 665) / 2);
+    EXPECT_EQ(btn.Caption().Top(), -120) << "the caption reaches above a low control";
+
+    btn.SetButtonPictureAlign(2);
+    const float captionLeft = btn.Caption().Left();
+    btn.Resize(3000, 900);
+    EXPECT_EQ(btn.Ground().Width(), 3000);
+    EXPECT_EQ(btn.Caption().Left(), captionLeft) << "an unknown side places nothing";
+}
+
+TEST_F(ButtonTest, EmptyStoreRestoresTheSaveDefaultsAndTiesTheFontToTheCaption) {
+    btn.RestoreFrom(store);
+    btn.SaveTo(store);
+    EXPECT_TRUE(store.entries().empty()) << "every value restored is the one saving omits";
+    EXPECT_EQ(btn.ButtonForm(), Rechteck);
+    EXPECT_EQ(btn.ButtonBackColor(), kWhite);
+
+    EXPECT_EQ(btn.ButtonFont(), btn.Caption().Font()) << "the default handed over is the caption's own font";
+    static_cast<FakeFont&>(*btn.ButtonFont()).bold = true;
+    EXPECT_TRUE(btn.Caption().Font()->Bold()) << "so changes to it show at once";
+}
+
+TEST_F(ButtonTest, RoundTripKeepsEveryProperty) {
+    auto picture = std::make_shared<testing_support::FakePicture>(HimetricSize{847, 847});
+    auto font = std::make_shared<FakeFont>();
+    btn.SetButtonForm(Oval);
+    btn.SetButtonBackColor(0x8000000F);
+    btn.SetButtonCaption(L"&Übernehmen");
+    EXPECT_EQ(btn.Caption().Width(), 1100) << "the label fits itself to its new text";
+    btn.SetButtonPicture(picture);
+    btn.SetButtonFont(font);
+    btn.SetButtonFontColor(0xFF0000);
+    btn.SetButtonPictureAlign(Rechts);
+    btn.SetButtonPictureStretch(false);
+    EXPECT_EQ(btn.Caption().ForeColor(), 0xFF0000u);
+    btn.SetButtonEnabled(false);
+    btn.SaveTo(store);
+    EXPECT_EQ(store.entries().size(), 9u);
+
+    cButton other(toolkit, host);
+    other.RestoreFrom(store);
+    EXPECT_EQ(other.ButtonForm(), Oval);
+    EXPECT_EQ(other.ButtonBackColor(), 0x8000000Fu);
+    EXPECT_EQ(other.ButtonCaption(), L"&Übernehmen");
+    EXPECT_EQ(other.ButtonPicture(), picture);
+    EXPECT_EQ(other.ButtonFont(), font);
+    EXPECT_EQ(other.ButtonFontColor(), 0xFF0000u);
+    EXPECT_EQ(other.ButtonPictureAlign(), Rechts);
+    EXPECT_FALSE(other.ButtonPictureStretch());
+    EXPECT_FALSE(other.ButtonEnabled());
+    EXPECT_EQ(other.Ground().FillColor(), kLightGrey);
+}
+
+TEST_F(ButtonTest, HostLayoutsWithLowerCaseNamesAndTextValuesAreRead) {
+    store.Write(L"_extentx", std::int32_t{3678});
+    store.Write(L"buttonform", std::wstring(L"2"));
+    store.Write(L"buttonbackcolor", std::int32_t{-2147483643});
+    store.Write(L"buttoncaption", std::int32_t{42});
+    store.Write(L"buttonpicturestretch", std::wstring(L"False"));
+    store.Write(L"buttonenabled", std::int32_t{0});
+    btn.RestoreFrom(store);
+    EXPECT_EQ(btn.ButtonForm(), Oval);
+    EXPECT_EQ(btn.ButtonBackColor(), 0x80000005u);
+    EXPECT_EQ(btn.ButtonCaption(), L"42");
+    EXPECT_FALSE(btn.ButtonPictureStretch());
+    EXPECT_FALSE(btn.ButtonEnabled());
+}
+
+TEST_F(ButtonTest, UnreadableValueEndsTheRestoreAtThatStep) {
+    store.Write(L"ButtonForm", std::int32_t{2});
+    store.Write(L"ButtonBackColor", std::wstring(L"blue"));
+    store.Write(L"ButtonCaption", std::wstring(L"never read"));
+    host.changed.clear();
+    try {
+        btn.RestoreFrom(store);
+        FAIL() << "restore succeeded";
+    } catch (const ControlError& e) {
+        EXPECT_EQ(e.status(), kTypeMismatch);
+    }
+    EXPECT_EQ(btn.ButtonForm(), Oval);
+    EXPECT_EQ(btn.ButtonCaption(), L"cButton");
+    EXPECT_EQ(host.changed, std::vector<std::wstring>{L"ButtonForm"});
+}
+
+TEST(PropertyValueTest, ConversionsRefuseWhatCannotBeConverted) {
+    EXPECT_EQ(ToInteger(std::wstring(L" -2147483648 ")), INT32_MIN);
+    EXPECT_THROW(ToInteger(std::wstring(L"2147483648")), ControlError);
+    EXPECT_THROW(ToInteger(std::wstring(L"12abc")), ControlError);
+    EXPECT_THROW(ToBoolean(std::wstring(L"yes")), ControlError);
+    EXPECT_THROW(ToFont(std::int32_t{1}), ControlError);
+    EXPECT_FALSE(SameValue(std::make_shared<FakeFont>(), std::make_shared<FakeFont>()));
 }
 
 }  // namespace
