@@ -14,7 +14,6 @@
 #include "support/fake_views.h"
 #include "support/memory_file_system.h"
 #include "support/memory_registry.h"
-#include "support/recording_process_starter.h"
 #include "support/recording_report_window.h"
 #include "support/temp_folder.h"
 
@@ -61,8 +60,10 @@ protected:
     void Store(const std::wstring& name, const std::wstring& value) { registry.PutText(kUser, kOwnKey, name, value); }
     // The stored text without its terminating NUL.
     std::optional<std::wstring> Stored(const std::wstring& name) const {
-        std::optional<std::wstring> text = registry.Text(kUser, kOwnKey, name);
-        if (text && !text->empty() && text->back() == L'\0') text->pop_back();
+        const auto value = registry.Get(kUser, kOwnKey, name);
+        if (!value || value->type != platform::kRegSz) return std::nullopt;
+        std::wstring text = app::RegistryText(value->data);
+        if (!text.empty() && text.back() == L'\0') text.pop_back();
         return text;
     }
 
