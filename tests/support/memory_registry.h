@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -32,17 +31,14 @@ public:
     bool failSetValue = false;
     bool failQueryData = false;
 
-    // Arranging: each creates the key with its parents.
+    // Arranging.
     void Put(std::int32_t root, const std::wstring& path, const std::wstring& name, std::uint32_t type,
              std::vector<std::uint8_t> data) {
-        AddKey(Id(root, path));
         keys_[Id(root, path)][Folded(name)] = Value{type, std::move(data)};
     }
     void PutText(std::int32_t root, const std::wstring& path, const std::wstring& name, const std::wstring& text) {
         Put(root, path, name, platform::kRegSz, app::RegistryBytes(text + L'\0'));
     }
-    // Neither reading nor writing at the key and below, like another user's key.
-    void DenyAccess(std::int32_t root, const std::wstring& path) { denied_.insert(Id(root, path)); }
 
     // Inspecting.
     std::optional<Value> Get(std::int32_t root, const std::wstring& path, const std::wstring& name) const {
@@ -58,7 +54,7 @@ public:
     std::optional<platform::RegistryKey> OpenKey(std::int32_t root, const std::wstring& path,
                                                  platform::RegistryView view) override {
         const KeyId id = Id(root, InView(root, path, view));
-        if (!keys_.count(id) || Denied(id)) return std::nullopt;
+        if (!keys_.count(id)) return std::nullopt;
         return Opened(id);
     }
     std::optional<platform::RegistryValueInfo> QueryValueInfo(platform::RegistryKey key,
@@ -76,8 +72,8 @@ public:
     std::optional<platform::RegistryKey> CreateKey(std::int32_t root, const std::wstring& path,
                                                    platform::RegistryView view) override {
         const KeyId id = Id(root, InView(root, path, view));
-        if (failCreateKey || Denied(id)) return std::nullopt;
-        AddKey(id);
+        if (failCreateKey) return std::nullopt;
+        keys_[id];
         return Opened(id);
     }
     void SetValue(platform::RegistryKey key, const std::wstring& name, std::uint32_t type,
@@ -112,17 +108,6 @@ private:
             return path;
         return path.substr(0, software.size()) + L"WOW6432Node\\" + path.substr(software.size());
     }
-    void AddKey(const KeyId& id) {
-        for (std::size_t end = 0; end != std::wstring::npos; end = id.second.find(L'\\', end + 1))
-            keys_[{id.first, id.second.substr(0, end)}];
-        keys_[id];
-    }
-    // Whether the key or one above it is denied.
-    bool Denied(const KeyId& id) const {
-        return std::any_of(denied_.begin(), denied_.end(), [&](const KeyId& d) {
-            return d.first == id.first && (id.second == d.second || id.second.rfind(d.second + L"\\", 0) == 0);
-        });
-    }
     platform::RegistryKey Opened(const KeyId& id) {
         open_[++lastHandle_] = id;
         return lastHandle_;
@@ -136,7 +121,6 @@ private:
     }
 
     std::map<KeyId, std::map<std::wstring, Value>> keys_;
-    std::set<KeyId> denied_;
     std::map<platform::RegistryKey, KeyId> open_;
     platform::RegistryKey lastHandle_ = 0;
 };
