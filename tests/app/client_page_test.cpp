@@ -1,11 +1,11 @@
-// The client's picture page and banner files, on real files in a temporary folder that
-// plays the client's data folder.
+// The client's files on real files in a temporary folder that plays the client's data
+// folder: whole-file text access, the picture page and the banner files.
 
 #include <gtest/gtest.h>
 
 #include "app/client_page.h"
+#include "app/text_file.h"
 #include "errors/err_trace.h"
-#include "support/attribute_bits_file_system.h"
 #include "support/client_page_text.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/report_lines.h"
@@ -24,19 +24,85 @@ constexpr wchar_t kPicture[] = L"C:\\Pics\\me.jpg";
 const std::string kOldPage(500, 'o');
 const std::wstring kRemovedText = L"<root> <info>Banner removed with Kalvex</info> </root>";
 
-class ClientPageTest : public ::testing::Test {
+class TextFileTest : public ::testing::Test {
 protected:
     testing_support::TempFolder folder;
     testing_support::RealFileSystem real;
-    testing_support::FaultInjectingFileSystem faulty{real};
-    testing_support::AttributeBitsFileSystem files{faulty};
+    testing_support::FaultInjectingFileSystem files{real};
     testing_support::RealCodePage codePage;
     app::clsFile objFile{files, codePage};
+    errors::ErrTraceScope errTrace{{}};
+};
+
+// U+0100 and the full-width quote U+FF02 have look-alikes in the code page, A and ", which
+// must not be written.
+TEST_F(TextFileTest, TextIsStoredAsAnsiBytesWithTheDefaultCharacterForTheRest) {
+    objFile.OpenForOutput(folder.File(L"t.txt"), L"Grüße € <x>");
+    EXPECT_EQ(folder.Bytes(L"t.txt"), "Gr\xFC\xDF" "e \x80 <x>");
+    EXPECT_EQ(objFile.OpenForInput(folder.File(L"t.txt")), L"Grüße € <x>");
+
+    objFile.OpenForOutput(folder.File(L"t.txt"), L"a\u0100\u4E2D\uFF02b");
+    EXPECT_EQ(folder.Bytes(L"t.txt"), "a???b");
+}
+
+TEST_F(TextFileTest, WritingLeavesExactlyTheNewBodyEvenInAHiddenFile) {
+    folder.Put(L"t.txt", std::string(30, 'o'));
+    files.SetAttributes(folder.File(L"t.txt"), platform::kHidden);
+    objFile.OpenForOutput(folder.File(L"t.txt"), L"0123456789");
+    EXPECT_EQ(folder.Bytes(L"t.txt"), "0123456789");
+    objFile.OpenForOutput(folder.File(L"t.txt"), L"");
+    EXPECT_EQ(objFile.OpenForInput(folder.File(L"t.txt")), L"");
+
+    objFile.OpenForOutput(folder.File(L"new.txt"), L"");
+    EXPECT_EQ(folder.Names(), (Names{L"new.txt", L"t.txt"}));
+}
+
+TEST_F(TextFileTest, ReadingAMissingFileFailsWithFileNotFoundAndCreatesNothing) {
+    const std::wstring path = folder.File(L"missing.txt");
+    try {
+        objFile.OpenForInput(path);
+        FAIL() << "a missing file must fail";
+    } catch (const errors::Error& e) {
+        EXPECT_EQ(e.record().number, 53);
+        EXPECT_EQ(CallStackNames(e.record().description), Names{L"clsFile.OpenForInput"});
+        EXPECT_NE(e.record().description.find(L"'" + path + L"'"), std::wstring::npos);
+    }
+    EXPECT_TRUE(folder.Names().empty());
+}
+
+TEST_F(TextFileTest, WritingIntoAMissingFolderReachesTheCallerWithTheSystemError) {
+    try {
+        objFile.OpenForOutput(folder.File(L"gone/t.txt"), L"body");
+        FAIL() << "a missing folder must fail";
+    } catch (const errors::Error& e) {
+        EXPECT_EQ(e.record().number, 76);
+        EXPECT_EQ(e.record().source, L"ErrTrace.ErrorIn");
+        EXPECT_EQ(CallStackNames(e.record().description), Names{L"clsFile.OpenForOutput"});
+        EXPECT_NE(e.record().description.find(L"  API Error: (3)"), std::wstring::npos);
+        EXPECT_NE(e.record().description.find(L"strBody='body')"), std::wstring::npos);
+    }
+}
+
+TEST_F(TextFileTest, OnlyOrdinaryFilesAtTheLiteralPathExist) {
+    for (const wchar_t* name : {L"plain.txt", L"readonly.txt", L"hidden.txt", L"system.txt"}) folder.Put(name, "x");
+    files.SetAttributes(folder.File(L"readonly.txt"), platform::kReadOnly);
+    files.SetAttributes(folder.File(L"hidden.txt"), platform::kHidden);
+    files.SetAttributes(folder.File(L"system.txt"), platform::kSystem);
+    std::filesystem::create_directory(folder.File(L"sub"));
+
+    EXPECT_TRUE(objFile.FileExists(folder.File(L"plain.txt")));
+    EXPECT_TRUE(objFile.FileExists(folder.File(L"readonly.txt")));
+    for (const wchar_t* name : {L"hidden.txt", L"system.txt", L"sub", L"missing.txt", L"*.txt", L"plai?.txt",
+                                L"gone/plain.txt"})
+        EXPECT_FALSE(objFile.FileExists(folder.File(name))) << name;
+}
+
+class ClientPageTest : public TextFileTest {
+protected:
     app::clsKalvex3 objChanger{objFile, files};
     const std::wstring page = folder.File(L"climage.html");
     const std::wstring banners = folder.File(L"banners.xml");
     const std::wstring clbanner = folder.File(L"clbanner.xml");
-    errors::ErrTraceScope errTrace{{}};
 
     void SetUp() override {
         folder.Put(L"climage.html", kOldPage);
@@ -104,13 +170,13 @@ TEST_F(ClientPageTest, FailureAfterThePageWasFoundKeepsTheOldPage) {
     };
     for (const Case& c : cases) {
         files.SetAttributes(page, kReadOnly | kHidden);
-        faulty.beforeEach = [&](FileOperation operation, const std::wstring& path) {
+        files.beforeEach = [&](FileOperation operation, const std::wstring& path) {
             if (operation != c.failing) return;
             if (operation == FileOperation::WriteBytes) real.WriteBytes(path, "<html>");  // as far as the disk had room
             errors::RaiseSystemError(c.systemCode);
         };
         const errors::ErrorRecord error = ChangeFailure();
-        faulty.beforeEach = nullptr;
+        files.beforeEach = nullptr;
 
         EXPECT_EQ(error.number, c.number);
         EXPECT_EQ(CallStackNames(error.description), c.stack);
@@ -123,26 +189,24 @@ TEST_F(ClientPageTest, FailureAfterThePageWasFoundKeepsTheOldPage) {
 }
 
 TEST_F(ClientPageTest, BannersCountAsRemovedWhenBothAreHiddenOrOneCannotBeExamined) {
-    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "both missing";
     folder.Put(L"banners.xml", "ads");
     EXPECT_FALSE(objChanger.BannerIsRemoved(banners, clbanner)) << "first not hidden, second missing";
     files.SetAttributes(banners, kHidden);
-    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "first hidden, second missing";
     folder.Put(L"clbanner.xml", "ads");
     EXPECT_FALSE(objChanger.BannerIsRemoved(banners, clbanner)) << "first hidden, second not";
     files.SetAttributes(clbanner, kHidden);
     EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "both hidden";
     files.SetAttributes(banners, platform::kNormal);
     files.SetAttributes(clbanner, platform::kNormal);
-    faulty.Fail(FileOperation::Attributes, 5);
+    files.Fail(FileOperation::Attributes, 5);
     EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "unreadable";
 }
 
 TEST_F(ClientPageTest, RemovedBannersHoldExactlyTheTextAndAreHidden) {
     folder.Put(L"banners.xml", std::string(300, 'b'));
-    faulty.Fail(FileOperation::Delete, 5);  // not needed for a shorter content, and ignored
+    files.Fail(FileOperation::Delete, 5);  // not needed for a shorter content, and ignored
     objChanger.RemoveBanners(banners, kRemovedText);
-    faulty.beforeEach = nullptr;
+    files.beforeEach = nullptr;
     objChanger.RemoveBanners(clbanner, kRemovedText);  // missing until now
 
     for (const wchar_t* name : {L"banners.xml", L"clbanner.xml"}) {
@@ -154,7 +218,7 @@ TEST_F(ClientPageTest, RemovedBannersHoldExactlyTheTextAndAreHidden) {
 
 TEST_F(ClientPageTest, ABannerIsMarkedOnlyWhenItsTextWasWritten) {
     folder.Put(L"banners.xml", "ads");
-    faulty.beforeEach = [](FileOperation operation, const std::wstring&) {
+    files.beforeEach = [](FileOperation operation, const std::wstring&) {
         if (operation == FileOperation::Delete || operation == FileOperation::WriteBytes)
             errors::Raise(errors::RuntimeError::PermissionDenied, 5);
     };
@@ -168,7 +232,7 @@ TEST_F(ClientPageTest, ABannerIsMarkedOnlyWhenItsTextWasWritten) {
     EXPECT_EQ(folder.Bytes(L"banners.xml"), "ads");
     EXPECT_EQ(Flags(banners), 0);
 
-    faulty.Fail(FileOperation::SetAttributes, 5);
+    files.Fail(FileOperation::SetAttributes, 5);
     EXPECT_NO_THROW(objChanger.RemoveBanners(banners, kRemovedText)) << "a failed mark is ignored";
     EXPECT_EQ(folder.Bytes(L"banners.xml"), "<root> <info>Banner removed with Kalvex</info> </root>");
 }

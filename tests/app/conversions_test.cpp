@@ -32,12 +32,10 @@ TEST(Conversions, PositionsRoundTripInTheUsersFormat) {
     EXPECT_EQ(ToSingle(L"links", L'.'), std::nullopt);
 }
 
-TEST(Conversions, BooleansAsWordsOrNumbers) {
+TEST(Conversions, BooleansFromWordsOrNumbers) {
     EXPECT_EQ(ToBoolean(L"True", L'.'), true);
     EXPECT_EQ(ToBoolean(L"FALSE", L'.'), false);
     EXPECT_EQ(ToBoolean(L"0", L'.'), false);
     EXPECT_EQ(ToBoolean(L"-1", L'.'), true);
     EXPECT_EQ(ToBoolean(L"Wahr", L'.'), std::nullopt);
-    EXPECT_EQ(BooleanText(true), L"True");
-    EXPECT_EQ(BooleanText(false), L"False");
 }

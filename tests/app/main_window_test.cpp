@@ -1,32 +1,31 @@
-// The main window from start-up to shutdown, driven as the user would through its view.
+// The main window from start-up to shutdown, driven as the user would through its view, and
+// how it finds the client's installation: from its registration, or from the user.
 
+#include "app/registry_store.h"
 #include "app/settings_dialog.h"
 #include "support/program_fixture.h"
 
 using namespace testing_support;
 using C = app::MainControl;
+using platform::MessageButtons;
 using platform::MessageIcon;
+using platform::MessageResult;
 
 namespace {
 
 class MainWindowTest : public ProgramFixture {};
 
+const wchar_t* const kQuestionEnglish = L"ICQLite.exe could not be found would you like to search it?";
+
 TEST_F(MainWindowTest, FirstStartWithEmptyRegistry) {
     InstallClient();
     main.Form_Load();
 
-    EXPECT_EQ(view.left, (1024 * 15 - view.width) / 2) << "centred";
-    EXPECT_EQ(view.top, (768 * 15 - view.height) / 2);
     EXPECT_EQ(view.text[C::txtURL], L"www.kalvex.example");
-    EXPECT_TRUE(view.IsSelected(C::optFullSizePicture));
-    EXPECT_FALSE(view.enabled[C::txtURL]);
-    EXPECT_EQ(main.clientFolder(), kClientFolder) << "from the client's registration, without asking";
-    EXPECT_TRUE(boxes.shown.empty());
-    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
+    EXPECT_EQ(main.clientFolder(), kClientFolder) << "from the client's registration";
     EXPECT_EQ(view.preview, Data(L"climage.gif"));
     EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
     EXPECT_EQ(Stored(L"Language"), L"2") << "English Windows";
-    EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes");
     EXPECT_TRUE(reportWindow.text.empty());
 
     Unload();
@@ -44,8 +43,6 @@ TEST_F(MainWindowTest, StoredSettingsAreUsedAsTheyAre) {
     files.Put(L"C:\\Bilder\\ich.jpg", "JPEG");
     Store(L"URL", L"www.example.org");
     Store(L"OpenURL", L"True");
-    Store(L"FormLeft", L"-600");
-    Store(L"FormTop", L"150.5");
     Store(L"CloseAfterChange", L"1");
     main.Form_Load();
 
@@ -54,8 +51,6 @@ TEST_F(MainWindowTest, StoredSettingsAreUsedAsTheyAre) {
     EXPECT_EQ(view.text[C::txtURL], L"www.example.org");
     EXPECT_TRUE(view.IsSelected(C::optOpenURL));
     EXPECT_TRUE(view.enabled[C::txtURL]);
-    EXPECT_EQ(view.left, -600) << "partly off-screen stays where it was";
-    EXPECT_EQ(view.top, 150.5f);
     EXPECT_EQ(program.intCloseAfterChange, 1);
 }
 
@@ -92,20 +87,14 @@ TEST_F(MainWindowTest, StoredLanguageOrWindowsLanguageDecides) {
         {L"3", 0x0407, L"Änderungen übernehmen", L"3"},  // no texts set: the layout's stay
     };
     for (const Case& c : cases) {
-        MemoryRegistry fresh;
-        registry = fresh;
-        FakeMainView freshView;
-        view = freshView;
-        view.text[C::cbtnOpen] = L"layout";
+        SCOPED_TRACE(c.stored ? c.stored : L"none");
+        registry = MemoryRegistry();
+        view = FakeMainView();
         if (c.stored) Store(L"Language", c.stored);
         locale.languageId = c.windows;
         main.Form_Load();
-        EXPECT_EQ(view.text[C::cbtnApply], c.applyCaption) << c.windows;
-        EXPECT_EQ(Stored(L"Language"), c.storedAfter) << c.windows;
-        if (std::wstring(c.storedAfter) == L"3") {
-            EXPECT_EQ(view.text[C::cbtnOpen], L"layout");
-            EXPECT_EQ(program.intLanguage, 3);
-        }
+        EXPECT_EQ(view.text[C::cbtnApply], c.applyCaption);
+        EXPECT_EQ(Stored(L"Language"), c.storedAfter);
     }
 }
 
@@ -113,16 +102,12 @@ TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
     InstallClient();
     Store(L"ICQLitePath", kClientFolder);
     Store(L"CloseAfterChange", L"ja");
-    Store(L"FormLeft", L"links");
-    Store(L"FormTop", L"1e99");
     Store(L"OpenURL", L"vielleicht");
     Store(L"Language", L"99999");
     main.Form_Load();
 
     EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
     EXPECT_EQ(program.intCloseAfterChange, 0);
-    EXPECT_EQ(view.left, (1024 * 15 - view.width) / 2);
-    EXPECT_EQ(view.top, (768 * 15 - view.height) / 2);
     EXPECT_TRUE(view.IsSelected(C::optFullSizePicture));
     EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes") << "the language step still ran";
     EXPECT_EQ(view.preview, Data(L"climage.gif"));
@@ -133,7 +118,7 @@ TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
 
 TEST_F(MainWindowTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheSettingsDialogStillLoads) {
     Store(L"CloseAfterChange", L"5");
-    boxes.answer = platform::MessageResult::No;
+    boxes.answer = MessageResult::No;
     main.Form_Load();
     EXPECT_EQ(program.intCloseAfterChange, 0);
 
@@ -144,18 +129,33 @@ TEST_F(MainWindowTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheSet
     EXPECT_EQ(dialogView.languages.size(), 2u);
 }
 
-TEST_F(MainWindowTest, PositionOnAMonitorThatIsGoneOpensCentred) {
-    Store(L"FormLeft", L"40000");
-    Store(L"FormTop", L"300");
-    boxes.answer = platform::MessageResult::No;
-    main.Form_Load();
-    EXPECT_EQ(view.left, (1024 * 15 - view.width) / 2);
-    EXPECT_EQ(view.top, (768 * 15 - view.height) / 2);
+// Unreadable positions, like other malformed settings, fall back without a report.
+TEST_F(MainWindowTest, StoredPositionIsKeptWhileItTouchesAMonitorElseTheWindowOpensCentred) {
+    const float centredLeft = (1024 * 15 - view.width) / 2, centredTop = (768 * 15 - view.height) / 2;
+    const struct {
+        const wchar_t *left, *top;
+        float expectedLeft, expectedTop;
+    } cases[] = {
+        {L"", L"", centredLeft, centredTop},
+        {L"-600", L"150.5", -600, 150.5f},
+        {L"40000", L"300", centredLeft, centredTop},
+        {L"links", L"1e99", centredLeft, centredTop},
+    };
+    boxes.answer = MessageResult::No;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        Store(L"FormLeft", c.left);
+        Store(L"FormTop", c.top);
+        main.Form_Load();
+        EXPECT_EQ(view.left, c.expectedLeft);
+        EXPECT_EQ(view.top, c.expectedTop);
+        EXPECT_TRUE(reportWindow.text.empty());
+    }
 }
 
 TEST_F(MainWindowTest, UnloadWritesPositionInTheUsersNumberFormat) {
     locale.decimalSeparator = L',';
-    boxes.answer = platform::MessageResult::No;
+    boxes.answer = MessageResult::No;
     main.Form_Load();
     view.Move(1234.5f, 60);
     view.Select(C::optOpenURL);
@@ -164,6 +164,89 @@ TEST_F(MainWindowTest, UnloadWritesPositionInTheUsersNumberFormat) {
     EXPECT_EQ(Stored(L"FormTop"), L"60");
     EXPECT_EQ(Stored(L"OpenURL"), L"True");
     EXPECT_EQ(Stored(L"ICQLitePath"), L"");
+}
+
+// The client's registration is looked for in the 32-bit view first, then in the 64-bit view;
+// one two levels below the program finds it without asking.
+TEST_F(MainWindowTest, RegistrationInEitherViewIsFoundThe32BitOneFirst) {
+    const std::wstring key64 = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
+    files.Put(L"D:\\ICQ64\\ICQLite.exe", "MZ");
+    registry.PutText(kMachine, key64, L"FileName", L"D:\\ICQ64\\Bin\\ICQLite.exe");
+    EXPECT_EQ(main.GetICQPath(), L"D:\\ICQ64\\");
+
+    registry.PutText(kMachine, kClientKey, L"FileName", L"E:\\Moved\\Bin\\ICQLite.exe");
+    EXPECT_EQ(main.GetICQPath(), L"D:\\ICQ64\\") << "a 32-bit registration without the program goes on to the other";
+    InstallClient();
+    EXPECT_EQ(main.GetICQPath(), kClientFolder);
+    EXPECT_TRUE(boxes.shown.empty());
+    EXPECT_EQ(program.objReg().ReadEntry(L"FileName", L""), std::wstring(kClientFolder) + L"Bin\\ICQLite.exe");
+}
+
+TEST_F(MainWindowTest, ProgramFileMissingOrNoRegistrationAsksTheUser) {
+    registry.PutText(kMachine, kClientKey, L"FileName", L"C:\\Programme\\ICQLite\\Bin\\ICQLite.exe");
+    boxes.answer = MessageResult::No;
+    EXPECT_EQ(main.GetICQPath(), L"");
+    ASSERT_EQ(boxes.shown.size(), 1u);
+    EXPECT_EQ(boxes.shown[0].text, kQuestionEnglish);
+    EXPECT_EQ(boxes.shown[0].title, L"Kalvex3");
+    EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Question);
+    EXPECT_TRUE(fileDialog.filters.empty()) << "declining ends the search";
+
+    registry = MemoryRegistry();
+    boxes.shown.clear();
+    EXPECT_EQ(main.GetICQPath(), L"");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, UserPointsAtTheProgramFile) {
+    boxes.answer = MessageResult::Yes;
+    fileDialog.answers = {L"E:\\Tools\\ICQ\\ICQLite.exe"};
+    EXPECT_EQ(main.GetICQPath(), L"E:\\Tools\\ICQ\\");
+    EXPECT_EQ(fileDialog.filters, (std::vector<std::wstring>{L"EXE Datei|*.exe"}));
+}
+
+TEST_F(MainWindowTest, WrongChoiceIsToldOnceAndLeavesNoFolder) {
+    boxes.answer = MessageResult::Yes;
+    fileDialog.answers = {L"E:\\Tools\\ICQ\\icqlite.exe"};
+    program.intLanguage = 1;
+    EXPECT_EQ(main.GetICQPath(), L"");
+    ASSERT_EQ(boxes.shown.size(), 2u);
+    EXPECT_EQ(boxes.shown[0].text, L"Die ICQLite.exe konnte nicht gefunden werden, wollen Sie selbst nach ihr suchen?");
+    EXPECT_EQ(boxes.shown[1].text, L"Sie haben einen falschen Pfad gewählt");
+    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Exclamation);
+    EXPECT_EQ(fileDialog.filters.size(), 1u) << "no second attempt";
+}
+
+TEST_F(MainWindowTest, CancelledDialogEndsQuietly) {
+    boxes.answer = MessageResult::Yes;
+    fileDialog.answers = {std::nullopt};
+    EXPECT_EQ(main.GetICQPath(), L"");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+}
+
+TEST_F(MainWindowTest, RegisteredPathWithOnlyALeadingBackslashGoesOnToAsk) {
+    registry.PutText(kMachine, kClientKey, L"FileName", L"\\ICQLite.exe");
+    files.Put(L"ICQLite.exe", "MZ");  // even beside the program it must not count
+    boxes.answer = MessageResult::No;
+    EXPECT_EQ(main.GetICQPath(), L"");
+    EXPECT_EQ(boxes.shown.size(), 1u);
+    EXPECT_TRUE(reportWindow.text.empty());
+}
+
+TEST_F(MainWindowTest, HiddenProgramFileStillCounts) {
+    files.Put(L"C:\\ICQ\\ICQLite.exe", "MZ", platform::kHidden);
+    EXPECT_TRUE(main.RightICQPath(L"C:\\ICQ\\"));
+    EXPECT_FALSE(main.RightICQPath(L"C:\\ICQ"));
+}
+
+TEST_F(MainWindowTest, StartUpAsksInEnglishBecauseTheLanguageIsNotSetYet) {
+    locale.languageId = 0x0407;
+    boxes.answer = MessageResult::No;
+    main.Form_Load();
+    ASSERT_FALSE(boxes.shown.empty());
+    EXPECT_EQ(boxes.shown[0].text, kQuestionEnglish);
+    EXPECT_EQ(program.intLanguage, 1);
 }
 
 }  // namespace

@@ -1,12 +1,16 @@
-// How an error travels from the failing procedure to the event handler, and what the
-// user is shown at the end.
+// How an error travels from the failing procedure to the event handler, what the user is
+// shown at the end (one report window, modeless unless a modal dialog forbids it), and the
+// data-access clean-up on the way.
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <new>
 
+#include "errors/data_access.h"
 #include "errors/err_trace.h"
 #include "errors/frame.h"
+#include "errors/report_window.h"
 #include "support/fake_system_info.h"
 #include "support/recording_report_window.h"
 #include "support/report_lines.h"
@@ -15,6 +19,7 @@ using namespace errors;
 using namespace std::string_literals;
 using testing_support::Line;
 using testing_support::StackLine;
+using Calls = std::vector<std::string>;
 
 namespace {
 
@@ -69,19 +74,16 @@ void ApplyClick() {
 }
 
 TEST_F(ErrTraceTest, OneLevelHandlerShowsHeaderAndOneCallStackLine) {
-    bool returned = false;
     Frame frame(L"frmInfo.cbtnOk_Click", EventHandler);
     frame.run([&] {
         frame.at(20);
         Raise(RuntimeError::FileNotFound);
     });
-    returned = true;
 
     const std::wstring expected =
         Header(L"frmInfo.cbtnOk_Click", L"53 = &H35 = vbObjectError + 2147221557 = ERRMAP_APP_FIRST + 2147216359 ",
                L"Kalvex3", L"File not found") +
         StackLine(L"  Call Stack: frmInfo.cbtnOk_Click()  at Line 20 ");
-    EXPECT_TRUE(returned);
     EXPECT_EQ(window.text, expected);
     EXPECT_TRUE(window.visible);
     EXPECT_EQ(CurrentError().number, 0) << "the handler ends the failure";
@@ -100,33 +102,6 @@ TEST_F(ErrTraceTest, ThreeLevelsGiveOneHeaderAndCallStackInnermostFirst) {
         Line(L"  Call Stack: clsKalvex3.ChangePicture(strPicturePath='C:\\p.jpg', strICQFolderPath='C:\\ICQ\\', "
              L"strLink='http://x.example')  at Line 60 ") +
         StackLine(L"  Call Stack: frmMain.cbtnApply_Click()  at Line 40 ");
-    EXPECT_EQ(window.text, expected);
-}
-
-TEST_F(ErrTraceTest, CallerReceivesNumberUnchangedWithProcessedSourceAndReportSoFar) {
-    try {
-        OpenForOutput(L"a", L"b");
-        FAIL() << "the procedure must raise again";
-    } catch (const Error& e) {
-        EXPECT_EQ(e.record().number, 76);
-        EXPECT_EQ(e.record().source, L"ErrTrace.ErrorIn");
-        EXPECT_TRUE(e.record().description.starts_with(L"Path not found \r\n"));
-        EXPECT_NE(e.record().description.find(L"Call Stack: clsFile.OpenForOutput(strPath='a', strBody='b')"),
-                  std::wstring::npos);
-    }
-}
-
-TEST_F(ErrTraceTest, HandlerWithNoPendingErrorReportsLostInformation) {
-    ErrorIn(L"frmMain.GetLanguage", Value(), kEventHandlerOptions);
-    ShowErrorReport(false);
-
-    const std::wstring description =
-        L"ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error handler.";
-    const std::wstring expected =
-        Header(L"frmMain.GetLanguage",
-               L"-2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL", L"",
-               description) +
-        StackLine(L"  Call Stack: frmMain.GetLanguage() ");
     EXPECT_EQ(window.text, expected);
 }
 
@@ -151,13 +126,24 @@ TEST_F(ErrTraceTest, ErrPreserveKeepsTheFirstErrorThroughWorkThatClearsIt) {
     EXPECT_NE(window.text.find(L"Call Stack: frmMain.Form_Unload(Cancel=0)  at Line 70 "), std::wstring::npos);
 
     failThenCleanUp(false);
-    ErrorIn(L"frmMain.Form_Load", Value(), kEventHandlerOptions);
-    EXPECT_EQ(ErrNumber(), kErrGeneral) << "without ErrPreserve the cleared error counts as lost";
+    ErrorIn(L"frmMain.GetLanguage", Value(), kEventHandlerOptions);
+    ShowErrorReport(false);
+    const std::wstring lost =
+        L"ErrorIn: Error information was lost. To fix: call ErrPreserve before doing anything in error handler.";
+    const std::wstring expected =
+        Header(L"frmMain.GetLanguage",
+               L"-2147216306 = &H8004144E = vbObjectError + 5198 = ERRMAP_APP_FIRST + 0 = ERR_GENERAL", L"", lost) +
+        StackLine(L"  Call Stack: frmMain.GetLanguage() ");
+    EXPECT_EQ(window.text, expected) << "without ErrPreserve the cleared error counts as lost";
 }
 
+// A user-band error passes the procedure between unchanged, without a call stack.
 void RaiseFromHandler(std::int32_t number) {
-    Frame frame(L"frmMain.cbtnOpen_Click", EventHandler);
-    frame.run([&] { Raise(number, L"Kalvex3.frmMain", L"Bitte erst ein Bild wählen."); });
+    Frame handler(L"frmMain.cbtnOpen_Click", EventHandler);
+    handler.run([&] {
+        Frame procedure(L"frmMain.RightICQPath(strPath)", Procedure, [] { return Value(L"C:\\x"); });
+        procedure.run([&] { Raise(number, L"Kalvex3.frmMain", L"Bitte erst ein Bild wählen."); });
+    });
 }
 
 // The user band's ends give the user a message box, the numbers just outside a full report,
@@ -169,47 +155,31 @@ TEST_F(ErrTraceTest, UserBandErrorsShowAMessageBoxInsteadOfTheReport) {
     } cases[] = {{kUserBandFirst, true, false}, {kUserBandLast, true, false}, {kUserBandFirst - 1, false, true},
                  {kUserBandLast + 1, false, true}, {kSilentUserError, false, false}};
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.number);
         boxes.shown.clear();
         window.calls.clear();
         window.text.clear();
         RaiseFromHandler(c.number);
-        ASSERT_EQ(boxes.shown.size(), c.box ? 1u : 0u) << c.number;
+        ASSERT_EQ(boxes.shown.size(), c.box ? 1u : 0u);
         if (c.box) {
             EXPECT_EQ(boxes.shown[0].text, L"Bitte erst ein Bild wählen.");
             EXPECT_EQ(boxes.shown[0].title, L"Kalvex 3");
             EXPECT_EQ(boxes.shown[0].buttons, platform::MessageButtons::Ok);
             EXPECT_EQ(boxes.shown[0].icon, platform::MessageIcon::None);
         }
-        EXPECT_EQ(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n"), c.report) << c.number;
-        EXPECT_EQ(window.calls.empty(), !c.report) << "the report window is left as it was " << c.number;
+        EXPECT_EQ(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n"), c.report);
+        EXPECT_EQ(window.calls.empty(), !c.report) << "the report window is left as it was";
     }
 }
 
-TEST_F(ErrTraceTest, UserBandErrorTravelsUpUnchangedWithoutCallStack) {
-    auto inner = [] {
-        Frame frame(L"frmMain.RightICQPath(strPath)", Procedure, [] { return Value(L"C:\\x"); });
-        frame.run([] { Raise(kUserBandFirst + 10, L"frmMain", L"Falscher Ordner"); });
-    };
-    auto middle = [&] {
-        Frame frame(L"frmMain.GetICQPath", Procedure);
-        frame.run(inner);
-    };
-    try {
-        middle();
-        FAIL();
-    } catch (const Error& e) {
-        EXPECT_EQ(e.record().number, kUserBandFirst + 10);
-        EXPECT_EQ(e.record().source, L"frmMain");
-        EXPECT_EQ(e.record().description, L"Falscher Ordner");
-    }
-    EXPECT_EQ(GetErrorReport(), L"");
-}
-
-TEST_F(ErrTraceTest, PercentSignsInDescriptionSurviveTheTemplate) {
+// The raised texts go into the template as they are, and the largest number still fits.
+TEST_F(ErrTraceTest, HeaderHoldsPercentSignsAndLargeNumbersAsRaised) {
     Frame frame(L"frmMain.Form_Load", EventHandler);
-    frame.run([] { Raise(1001, L"src %Source%", L"50% done at %Time% %nl%"); });
+    frame.run([] { Raise(0x7FFFFFFF, L"src %Source%", L"50% done at %Time% %nl%"); });
     EXPECT_TRUE(window.text.starts_with(L"50% done at %Time% %nl% \r\n"));
-    EXPECT_NE(window.text.find(L"  Source: src %Source% \r\n"), std::wstring::npos);
+    EXPECT_NE(window.text.find(L"  Number: 2147483647 = &H7FFFFFFF = vbObjectError + 4294705151 = "
+                               L"ERRMAP_APP_FIRST + 4294699953 \r\n  Source: src %Source% \r\n"),
+              std::wstring::npos);
     EXPECT_NE(window.text.find(L"  Description: 50% done at %Time% %nl%\r\n"), std::wstring::npos);
 }
 
@@ -229,25 +199,120 @@ TEST_F(ErrTraceTest, ApiLineOnlyForMeaningfulCodes) {
     EXPECT_NE(window.text.find(L"\r\n  API Error: (999) \r\n"), std::wstring::npos);
 }
 
-TEST_F(ErrTraceTest, LargeNumbersStillGiveACompleteHeader) {
+TEST_F(ErrTraceTest, NonErrorExceptionsBecomeRunTimeErrorsAndTheHandlerReturnsTheDefault) {
     Frame frame(L"frmMain.Form_Load", EventHandler);
-    frame.run([] { Raise(0x7FFFFFFF, L"s", L"d"); });
-    EXPECT_NE(window.text.find(L"  Number: 2147483647 = &H7FFFFFFF = vbObjectError + 4294705151 = "
-                               L"ERRMAP_APP_FIRST + 4294699953 \r\n  Source: s \r\n"),
-              std::wstring::npos);
-}
-
-TEST_F(ErrTraceTest, NonErrorExceptionsBecomeRunTimeErrors) {
-    Frame frame(L"frmMain.Form_Load", EventHandler);
-    frame.run([] { throw std::bad_alloc(); });
-    EXPECT_NE(window.text.find(L"  Number: 7 = &H7 "), std::wstring::npos);
-    EXPECT_TRUE(window.text.starts_with(L"Out of memory \r\n"));
-}
-
-TEST_F(ErrTraceTest, EventHandlerFrameReturnsDefaultValueOnFailure) {
-    Frame frame(L"frmMain.Form_Load", EventHandler);
-    int result = frame.run([]() -> int { Raise(RuntimeError::Overflow); });
+    int result = frame.run([]() -> int { throw std::bad_alloc(); });
     EXPECT_EQ(result, 0);
+    EXPECT_TRUE(window.text.starts_with(L"Out of memory \r\n"));
+    EXPECT_NE(window.text.find(L"  Number: 7 = &H7 "), std::wstring::npos);
+}
+
+TEST_F(ErrTraceTest, ReportWindowFirstReportShowsModelessThenLaterOnesOnlyReplaceText) {
+    SetErrorReport(window, L"one");
+    EXPECT_EQ(window.calls, (Calls{"SetText", "ShowModeless", "Activate"}));
+    window.calls.clear();
+    SetErrorReport(window, L"two");
+    EXPECT_EQ(window.calls, (Calls{"SetText", "Activate"}));
+    EXPECT_EQ(window.text, L"two");
+}
+
+TEST_F(ErrTraceTest, ReportWindowFallsBackToModalWhenModelessIsRefused) {
+    window.modelessRefused = true;
+    SetErrorReport(window, L"report");
+    EXPECT_EQ(window.calls, (Calls{"SetText", "ShowModeless", "ShowModal", "Activate"}));
+}
+
+class FakeObject : public LateBoundObject {
+public:
+    FakeObject(std::wstring type) : type_(std::move(type)) {}
+    std::map<std::wstring, Value> members;
+    std::vector<std::shared_ptr<LateBoundObject>> items;
+    std::vector<std::wstring> calls;
+    std::map<std::wstring, std::wstring> failures;  // method -> description
+
+    std::wstring TypeName() const override { return type_; }
+    Value Get(std::wstring_view member) override {
+        auto it = members.find(std::wstring(member));
+        if (it == members.end()) Raise(438, L"ADODB", L"Object doesn't support this property or method");
+        return it->second;
+    }
+    void Call(std::wstring_view method) override {
+        calls.emplace_back(method);
+        auto it = failures.find(std::wstring(method));
+        if (it != failures.end()) Raise(-2147217900, L"ADODB", it->second);
+    }
+    std::vector<std::shared_ptr<LateBoundObject>> Items() override { return items; }
+
+private:
+    std::wstring type_;
+};
+
+// The data-access block and transaction clean-up, for the callers that pass such objects.
+class DataAccessTest : public ErrTraceTest {
+protected:
+    std::shared_ptr<FakeObject> connection = std::make_shared<FakeObject>(L"Connection");
+    std::shared_ptr<FakeObject> recordset = std::make_shared<FakeObject>(L"Recordset");
+
+    void SetUp() override {
+        ErrTraceTest::SetUp();
+        auto errorList = std::make_shared<FakeObject>(L"Errors");
+        auto item = std::make_shared<FakeObject>(L"Error");
+        item->members[L"Description"] = L"Deadlock victim";
+        errorList->items = {item};
+        errorList->members[L"Count"] = std::int32_t{1};
+        connection->members = {{L"ConnectionString", L"Provider=SQLOLEDB"},
+                               {L"State", std::int32_t{5}},
+                               {L"Errors", Value::Object{errorList}}};
+        recordset->members[L"ActiveConnection"] = Value::Object{connection};
+    }
+
+    std::wstring Fail(std::int32_t options, LateBoundObject* trans = nullptr) {
+        CurrentError().number = 1;
+        return ErrorIn(L"clsData.Load", Value(), options, recordset, {}, Value(), trans);
+    }
+};
+
+TEST_F(DataAccessTest, RollbackOnOpenConnectionThenClose) {
+    connection->failures[L"RollbackTrans"] = L"No transaction is active.";
+    std::wstring report = Fail(kEventHandlerOptions | kRollback | kCloseConnection);
+    const std::wstring block = L"  ADO Info: \r\n"
+                               L"    ADO Version:   ?\r\n"
+                               L"    DbObject:      Recordset\r\n"
+                               L"    Conn. String: 'Provider=SQLOLEDB'\r\n"
+                               L"    Conn. State:   adStateOpen + adStateExecuting\r\n"
+                               L"    Error:         Deadlock victim\r\n"
+                               L"  Call Stack: clsData.Load() ";
+    EXPECT_NE(report.find(block), std::wstring::npos) << "the block stands before the call stack line";
+    EXPECT_NE(report.find(L"\r\n    Transaction: Attempt to call RollbackTrans failed with error "
+                          L"'No transaction is active.'\r\n    Connection: Attempt to call Close succeeded\r\n"),
+              std::wstring::npos);
+    EXPECT_EQ(connection->calls, (std::vector<std::wstring>{L"RollbackTrans", L"Close"}));
+}
+
+TEST_F(DataAccessTest, ClosedConnectionIsNotRolledBackNorClosed) {
+    connection->members[L"State"] = std::int32_t{0};
+    std::wstring report = Fail(kEventHandlerOptions | kRollback | kCloseConnection);
+    EXPECT_NE(report.find(L"    Transaction: Could not call RollbackTrans: Connection is closed \r\n"),
+              std::wstring::npos);
+    EXPECT_EQ(report.find(L"Connection: Attempt"), std::wstring::npos);
+    EXPECT_TRUE(connection->calls.empty());
+}
+
+TEST_F(DataAccessTest, TransactionObjectIsAbortedInsteadOfRollback) {
+    FakeObject trans(L"ObjectControl");
+    std::wstring report = Fail(kEventHandlerOptions | kRollback, &trans);
+    EXPECT_NE(report.find(L"    Transaction: Attempt to call TransControlObject.SetAbort: succeeded\r\n"),
+              std::wstring::npos);
+    EXPECT_EQ(trans.calls, (std::vector<std::wstring>{L"SetAbort"}));
+    EXPECT_TRUE(connection->calls.empty());
+}
+
+TEST_F(DataAccessTest, UserBandErrorStillAbortsButWritesNothing) {
+    FakeObject trans(L"ObjectControl");
+    CurrentError().number = kUserBandFirst;
+    EXPECT_EQ(ErrorIn(L"x", Value(), kEventHandlerOptions, nullptr, {}, Value(), &trans), L"");
+    EXPECT_EQ(trans.calls.size(), 1u);
+    EXPECT_EQ(GetErrorReport(), L"");
 }
 
 }  // namespace

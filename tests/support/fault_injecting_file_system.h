@@ -1,8 +1,11 @@
 #pragma once
-// Real files, with a hook before every operation through which a test makes chosen
-// operations fail (a full disk, a lost folder) or changes the files under the program's feet.
+// Real files, with the hidden, system and archive bits that a POSIX host lacks remembered
+// here by path, so that the same tests run on every host; and a hook before every operation
+// through which a test makes chosen operations fail (a full disk, a lost folder) or changes
+// the files under the program's feet.
 
 #include <functional>
+#include <map>
 
 #include "error/error.h"
 #include "platform/file_system.h"
@@ -20,26 +23,27 @@ public:
     // Makes every call of `operation` fail as the system would with `systemCode`.
     void Fail(FileOperation operation, std::uint32_t systemCode) {
         beforeEach = [=](FileOperation called, const std::wstring&) {
-            if (called == operation)
-                errors::RaiseSystemError(systemCode);
+            if (called == operation) errors::RaiseSystemError(systemCode);
         };
     }
 
     std::int32_t Attributes(const std::wstring& path) override {
         Before(FileOperation::Attributes, path);
-        return files_.Attributes(path);
+        return files_.Attributes(path) | Bits(path);
     }
     void SetAttributes(const std::wstring& path, std::int32_t attributes) override {
         Before(FileOperation::SetAttributes, path);
         files_.SetAttributes(path, attributes);
+        bits_[path] = attributes & (platform::kHidden | platform::kSystem | platform::kArchive);
     }
     void Delete(const std::wstring& path) override {
         Before(FileOperation::Delete, path);
         files_.Delete(path);
+        bits_.erase(path);
     }
     bool NormalFileExists(const std::wstring& path) override {
         Before(FileOperation::NormalFileExists, path);
-        return files_.NormalFileExists(path);
+        return files_.NormalFileExists(path) && (Bits(path) & (platform::kHidden | platform::kSystem)) == 0;
     }
     bool FileExists(const std::wstring& path) override {
         Before(FileOperation::FileExists, path);
@@ -56,14 +60,21 @@ public:
     void Replace(const std::wstring& target, const std::wstring& replacement) override {
         Before(FileOperation::Replace, target);
         files_.Replace(target, replacement);
+        bits_[target] = Bits(replacement);
+        bits_.erase(replacement);
     }
 
 private:
     void Before(FileOperation operation, const std::wstring& path) {
         if (beforeEach) beforeEach(operation, path);
     }
+    std::int32_t Bits(const std::wstring& path) const {
+        auto it = bits_.find(path);
+        return it == bits_.end() ? 0 : it->second;
+    }
 
     platform::FileSystem& files_;
+    std::map<std::wstring, std::int32_t> bits_;
 };
 
 }  // namespace testing_support

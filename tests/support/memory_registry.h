@@ -3,17 +3,18 @@
 // Key and value names compare without regard to ASCII case, and empty path components
 // are skipped, as the Windows registry (measured under Wine) does. It is the registry of
 // 64-bit Windows as a 64-bit program sees it: the 32-bit view of HKEY_LOCAL_MACHINE\SOFTWARE
-// is its WOW6432Node.
+// is its WOW6432Node. Beside it, a process starter that records the regedit runs the
+// settings store asks for, and starts nothing.
 
 #include <algorithm>
 #include <map>
 #include <optional>
-#include <set>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "app/registry_text.h"
+#include "platform/process_starter.h"
 #include "platform/registry.h"
 
 namespace testing_support {
@@ -24,49 +25,22 @@ public:
         std::uint32_t type = 0;
         std::vector<std::uint8_t> data;
     };
-    struct KeyRequest {
-        bool create = false;  // CreateKey, else OpenKey
-        std::int32_t root = 0;
-        std::wstring path;    // as the caller passed it
-        platform::RegistryView view = platform::RegistryView::Own;
-    };
 
     // Failures on demand, as a full disk or a key deleted by another program would cause.
     bool failCreateKey = false;
     bool failSetValue = false;
     bool failQueryData = false;
 
-    std::vector<KeyRequest> requests;
-
-    // Arranging: each creates the key with its parents.
+    // Arranging.
     void Put(std::int32_t root, const std::wstring& path, const std::wstring& name, std::uint32_t type,
              std::vector<std::uint8_t> data) {
-        AddKey(root, path);
         keys_[Id(root, path)][Folded(name)] = Value{type, std::move(data)};
     }
-    void PutText(std::int32_t root, const std::wstring& path, const std::wstring& name, const std::wstring& text,
-                 bool terminated = true) {
-        Put(root, path, name, platform::kRegSz, app::RegistryBytes(terminated ? text + L'\0' : text));
+    void PutText(std::int32_t root, const std::wstring& path, const std::wstring& name, const std::wstring& text) {
+        Put(root, path, name, platform::kRegSz, app::RegistryBytes(text + L'\0'));
     }
-    void PutDword(std::int32_t root, const std::wstring& path, const std::wstring& name, std::uint32_t number) {
-        Put(root, path, name, platform::kRegDword,
-            {static_cast<std::uint8_t>(number), static_cast<std::uint8_t>(number >> 8),
-             static_cast<std::uint8_t>(number >> 16), static_cast<std::uint8_t>(number >> 24)});
-    }
-    void AddKey(std::int32_t root, const std::wstring& path) {
-        KeyId id{root, {}};
-        for (const std::wstring& part : Parts(path)) {
-            id.second += (id.second.empty() ? L"" : L"\\") + part;
-            keys_[id];
-        }
-    }
-    // Neither reading nor writing at the key and below, like another user's key.
-    void DenyAccess(std::int32_t root, const std::wstring& path) { readDenied_.insert(Id(root, path)); }
-    // Reading only, at the key and below, like HKEY_LOCAL_MACHINE for a user without admin rights.
-    void DenyWriting(std::int32_t root, const std::wstring& path) { writeDenied_.insert(Id(root, path)); }
 
     // Inspecting.
-    bool HasKey(std::int32_t root, const std::wstring& path) const { return keys_.count(Id(root, path)) > 0; }
     std::optional<Value> Get(std::int32_t root, const std::wstring& path, const std::wstring& name) const {
         auto key = keys_.find(Id(root, path));
         if (key == keys_.end()) return std::nullopt;
@@ -74,20 +48,13 @@ public:
         if (value == key->second.end()) return std::nullopt;
         return value->second;
     }
-    // The data of a REG_SZ value as text, terminating NUL included.
-    std::optional<std::wstring> Text(std::int32_t root, const std::wstring& path, const std::wstring& name) const {
-        auto value = Get(root, path, name);
-        if (!value || value->type != platform::kRegSz) return std::nullopt;
-        return app::RegistryText(value->data);
-    }
     std::size_t OpenKeyCount() const { return open_.size(); }
 
     // platform::Registry
     std::optional<platform::RegistryKey> OpenKey(std::int32_t root, const std::wstring& path,
                                                  platform::RegistryView view) override {
-        requests.push_back({false, root, path, view});
         const KeyId id = Id(root, InView(root, path, view));
-        if (!keys_.count(id) || Covered(readDenied_, id)) return std::nullopt;
+        if (!keys_.count(id)) return std::nullopt;
         return Opened(id);
     }
     std::optional<platform::RegistryValueInfo> QueryValueInfo(platform::RegistryKey key,
@@ -104,10 +71,9 @@ public:
     }
     std::optional<platform::RegistryKey> CreateKey(std::int32_t root, const std::wstring& path,
                                                    platform::RegistryView view) override {
-        requests.push_back({true, root, path, view});
         const KeyId id = Id(root, InView(root, path, view));
-        if (failCreateKey || Covered(readDenied_, id) || Covered(writeDenied_, id)) return std::nullopt;
-        AddKey(root, InView(root, path, view));
+        if (failCreateKey) return std::nullopt;
+        keys_[id];
         return Opened(id);
     }
     void SetValue(platform::RegistryKey key, const std::wstring& name, std::uint32_t type,
@@ -125,13 +91,15 @@ private:
                        [](wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c + 32) : c; });
         return text;
     }
-    static std::vector<std::wstring> Parts(const std::wstring& path) {
-        std::vector<std::wstring> parts;
+    static KeyId Id(std::int32_t root, const std::wstring& path) {
+        KeyId id{root, {}};
         std::size_t start = 0;
-        for (std::size_t end; (end = path.find(L'\\', start)) != std::wstring::npos; start = end + 1)
-            if (end > start) parts.push_back(Folded(path.substr(start, end - start)));
-        if (start < path.size()) parts.push_back(Folded(path.substr(start)));
-        return parts;
+        for (std::size_t end = 0; end != std::wstring::npos; start = end + 1) {
+            end = path.find(L'\\', start);
+            const std::wstring part = path.substr(start, end == std::wstring::npos ? end : end - start);
+            if (!part.empty()) id.second += (id.second.empty() ? L"" : L"\\") + Folded(part);
+        }
+        return id;
     }
     static std::wstring InView(std::int32_t root, const std::wstring& path, platform::RegistryView view) {
         const std::wstring software = L"software\\";
@@ -139,17 +107,6 @@ private:
             Folded(path.substr(0, software.size())) != software)
             return path;
         return path.substr(0, software.size()) + L"WOW6432Node\\" + path.substr(software.size());
-    }
-    static KeyId Id(std::int32_t root, const std::wstring& path) {
-        KeyId id{root, {}};
-        for (const std::wstring& part : Parts(path)) id.second += (id.second.empty() ? L"" : L"\\") + part;
-        return id;
-    }
-    // Whether the key or one above it is in the set.
-    static bool Covered(const std::set<KeyId>& denied, const KeyId& id) {
-        return std::any_of(denied.begin(), denied.end(), [&](const KeyId& d) {
-            return d.first == id.first && (id.second == d.second || id.second.rfind(d.second + L"\\", 0) == 0);
-        });
     }
     platform::RegistryKey Opened(const KeyId& id) {
         open_[++lastHandle_] = id;
@@ -164,9 +121,21 @@ private:
     }
 
     std::map<KeyId, std::map<std::wstring, Value>> keys_;
-    std::set<KeyId> readDenied_, writeDenied_;
     std::map<platform::RegistryKey, KeyId> open_;
     platform::RegistryKey lastHandle_ = 0;
+};
+
+class RecordingProcessStarter final : public platform::ProcessStarter {
+public:
+    struct Started {
+        std::wstring program;
+        std::vector<std::wstring> arguments;
+    };
+    std::vector<Started> started;
+
+    void Start(const std::wstring& program, const std::vector<std::wstring>& arguments) override {
+        started.push_back({program, arguments});
+    }
 };
 
 }  // namespace testing_support

@@ -1,24 +1,143 @@
 #pragma once
 // The program's behaviour wired to doubles of everything the system provides: registry
-// and files in memory, dialogs answered by the test, windows without pixels.
+// and files in memory, dialogs answered by the test, windows without pixels that hold the
+// state the windows' behaviour sets and reads.
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "app/about_view.h"
+#include "app/main_view.h"
 #include "app/main_window.h"
 #include "app/program.h"
+#include "app/settings_view.h"
+#include "error/error.h"
+#include "platform/file_system.h"
 #include "platform/registry.h"
 #include "support/fake_system_info.h"
 #include "support/fake_ui_services.h"
-#include "support/fake_views.h"
-#include "support/memory_file_system.h"
 #include "support/memory_registry.h"
-#include "support/recording_process_starter.h"
 #include "support/recording_report_window.h"
 #include "support/temp_folder.h"
 
 namespace testing_support {
+
+// Files under Windows-style paths; any path's folder exists.
+class MemoryFileSystem final : public platform::FileSystem {
+public:
+    struct File {
+        std::string bytes;
+        std::int32_t attributes = platform::kArchive;
+    };
+    std::map<std::wstring, File> files;  // by full path
+
+    void Put(const std::wstring& path, const std::string& bytes, std::int32_t attributes = platform::kArchive) {
+        files[path] = File{bytes, attributes};
+    }
+
+    std::int32_t Attributes(const std::wstring& path) override { return Existing(path).attributes; }
+    void SetAttributes(const std::wstring& path, std::int32_t attributes) override {
+        Existing(path).attributes = attributes;
+    }
+    void Delete(const std::wstring& path) override {
+        if (Existing(path).attributes & platform::kReadOnly) errors::Raise(errors::RuntimeError::PermissionDenied, 5);
+        files.erase(path);
+    }
+    bool FileExists(const std::wstring& path) override { return files.count(path) > 0; }
+    bool NormalFileExists(const std::wstring& path) override {
+        auto it = files.find(path);
+        return it != files.end() && (it->second.attributes & (platform::kHidden | platform::kSystem)) == 0;
+    }
+    std::string ReadBytes(const std::wstring& path) override { return Existing(path).bytes; }
+    void WriteBytes(const std::wstring& path, const std::string& bytes) override {
+        auto it = files.find(path);
+        if (it == files.end())
+            files[path] = File{bytes, platform::kArchive};
+        else
+            it->second.bytes = bytes;
+    }
+    void Replace(const std::wstring& target, const std::wstring& replacement) override {
+        if (Existing(target).attributes & platform::kReadOnly) errors::Raise(errors::RuntimeError::PermissionDenied, 5);
+        files[target] = Existing(replacement);
+        files.erase(replacement);
+    }
+
+private:
+    File& Existing(const std::wstring& path) {
+        auto it = files.find(path);
+        if (it == files.end()) errors::Raise(errors::RuntimeError::FileNotFound, 2);
+        return it->second;
+    }
+};
+
+class FakeMainView final : public app::MainView {
+public:
+    using C = app::MainControl;
+    std::map<C, std::wstring> text{{C::cbtnApply, L"Änderungen übernehmen"}};  // as the stored layout has it
+    std::map<C, bool> visible{{C::lblNotFound, false}, {C::cbtnRemoveBanner, true}};
+    std::map<C, bool> enabled{{C::txtURL, false}, {C::cbtnApply, true}};
+    C selectedOption = C::optFullSizePicture;
+    std::optional<std::wstring> preview;
+    std::vector<std::wstring> unreadablePictures;
+    float left = 0, top = 0, width = 4695, height = 5445;
+    bool closed = false;
+
+    void SetText(C control, const std::wstring& t) override { text[control] = t; }
+    std::wstring Text(C control) override { return text[control]; }
+    void SetVisible(C control, bool v) override { visible[control] = v; }
+    void SetEnabled(C control, bool e) override { enabled[control] = e; }
+    bool IsSelected(C option) override { return selectedOption == option; }
+    void Select(C option) override { selectedOption = option; }
+    void LoadPreview(const std::wstring& path) override {
+        for (const std::wstring& bad : unreadablePictures)
+            if (bad == path) errors::Raise(481, L"Kalvex3", L"Invalid picture");
+        preview = path;
+    }
+    float Left() override { return left; }
+    float Top() override { return top; }
+    float Width() override { return width; }
+    float Height() override { return height; }
+    void Move(float l, float t) override {
+        left = l;
+        top = t;
+    }
+    void Close() override { closed = true; }
+    void ShowSettingsDialog() override {}
+    void ShowAboutDialog() override {}
+};
+
+class FakeSettingsView final : public app::SettingsView {
+public:
+    std::map<app::SettingsControl, std::wstring> text;
+    int checkState = 0;
+    std::vector<std::wstring> languages;
+    int selected = -1;
+    bool closed = false;
+
+    void SetText(app::SettingsControl control, const std::wstring& t) override { text[control] = t; }
+    void SetCheckState(int state) override {
+        if (state < 0 || state > 2) errors::Raise(errors::RuntimeError::InvalidPropertyValue);
+        checkState = state;
+    }
+    int CheckState() override { return checkState; }
+    void AddLanguage(const std::wstring& t) override { languages.push_back(t); }
+    int LanguageCount() override { return static_cast<int>(languages.size()); }
+    void SelectLanguage(int position) override { selected = position; }
+    int SelectedLanguage() override { return selected; }
+    void Close() override { closed = true; }
+};
+
+class FakeAboutView final : public app::AboutView {
+public:
+    std::map<app::AboutControl, std::wstring> text;
+    bool closed = false;
+    void SetText(app::AboutControl control, const std::wstring& t) override { text[control] = t; }
+    void Close() override { closed = true; }
+};
 
 class ProgramFixture : public ::testing::Test {
 protected:
@@ -61,8 +180,10 @@ protected:
     void Store(const std::wstring& name, const std::wstring& value) { registry.PutText(kUser, kOwnKey, name, value); }
     // The stored text without its terminating NUL.
     std::optional<std::wstring> Stored(const std::wstring& name) const {
-        std::optional<std::wstring> text = registry.Text(kUser, kOwnKey, name);
-        if (text && !text->empty() && text->back() == L'\0') text->pop_back();
+        const auto value = registry.Get(kUser, kOwnKey, name);
+        if (!value || value->type != platform::kRegSz) return std::nullopt;
+        std::wstring text = app::RegistryText(value->data);
+        if (!text.empty() && text.back() == L'\0') text.pop_back();
         return text;
     }
 
