@@ -227,5 +227,5 @@ TEST_F(ProgramTest, InfoShowsItsTextsAndOpensBothLinks) {
     }));
     EXPECT_EQ(infoTexts, (std::vector<std::wstring>{L"ICQLite Kalvex 3", L"Version 3.1.8", L"Copyright © Kalvex",
                                                     L"www.kalvex.example", L"support@kalvex.example"}));
-    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
+    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"http://www.kalvex.example", L"mailto: support@kalvex.example"}));
 }
