@@ -1,5 +1,5 @@
 #pragma once
-// Hands a document, address or "mailto:" target to the program the user has for it.
+// Hands an address, a web or "mailto:" target, to the program the user has for it.
 
 #include <string>
 #include <string_view>
