@@ -28,7 +28,8 @@ void frmInfo::lblWebsite_Click() {
     errors::Frame frame(L"frmInfo.lblWebsite_Click", errors::EventHandler);
     frame.run([&] {
         frame.at(20);
-        program_.services.shell.Open(kMakerWebSite);
+        // The label shows the bare host name; opened as such, the shell would try it as a file first.
+        program_.services.shell.Open(std::wstring(L"http://") + kMakerWebSite);
     });
 }
 

@@ -1,6 +1,7 @@
 #include "app/client_page.h"
 
 #include <algorithm>
+#include <cstdint>
 #include <exception>
 #include <string_view>
 
@@ -45,11 +46,36 @@ std::wstring AttributeValue(std::wstring_view value) {
     return escaped;
 }
 
-std::wstring PageText(std::wstring_view link, std::wstring_view picturePath) {
+bool IsHighSurrogate(wchar_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLowSurrogate(wchar_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// The page lies on disk in the ANSI code page, where a character the code page lacks would
+// become its default character and point the client at a file or address that does not
+// exist. Such a character goes in as a reference to its code point, which the client's HTML
+// view reads back as the character itself; a pair of surrogates is one code point.
+std::wstring InCodePage(std::wstring_view value, clsFile& file) {
+    if (file.CodePageHolds(value)) return std::wstring(value);
+    std::wstring text;
+    for (std::size_t i = 0; i < value.size();) {
+        const bool pair = IsHighSurrogate(value[i]) && i + 1 < value.size() && IsLowSurrogate(value[i + 1]);
+        const std::wstring_view character = value.substr(i, pair ? 2 : 1);
+        i += character.size();
+        if (file.CodePageHolds(character)) {
+            text += character;
+            continue;
+        }
+        const auto unit = [&](std::size_t n) { return static_cast<std::uint32_t>(character[n]); };
+        const std::uint32_t codePoint = pair ? 0x10000 + ((unit(0) - 0xD800) << 10) + (unit(1) - 0xDC00) : unit(0);
+        text += L"&#" + std::to_wstring(codePoint) + L";";
+    }
+    return text;
+}
+
+std::wstring PageText(std::wstring_view link, std::wstring_view picturePath, clsFile& file) {
     std::wstring text(kBeforeLink);
-    text += AttributeValue(link);
+    text += AttributeValue(InCodePage(link, file));
     text += kBetweenLinkAndPicture;
-    text += AttributeValue(picturePath);
+    text += AttributeValue(InCodePage(picturePath, file));
     text += kAfterPicture;
     return text;
 }
@@ -83,7 +109,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
         frame.at(70);
         const std::wstring strNewPage = strPage + std::wstring(kNewPageSuffix);
         try {
-            file_.OpenForOutput(strNewPage, PageText(strLink, strPicturePath));
+            file_.OpenForOutput(strNewPage, PageText(strLink, strPicturePath, file_));
             frame.at(80);
             fileSystem_.SetAttributes(strPage, platform::kNormal);  // a read-only page cannot be replaced
             frame.at(90);

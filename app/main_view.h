@@ -35,7 +35,8 @@ public:
     // Shows the picture in imgPreView; raises an error when the file cannot be read as a picture.
     virtual void LoadPreview(const std::wstring& path) = 0;
 
-    // The window's outer position and size, in twips.
+    // The window's outer position and size, in twips; the position is the restored one, also
+    // while the window is minimised or maximised.
     virtual float Left() = 0;
     virtual float Top() = 0;
     virtual float Width() = 0;

@@ -92,6 +92,9 @@ void frmMain::Form_Load() {
         frame.at(80);
         PlaceWindow();
         frame.at(90);
+        // A client that was moved or removed is looked for anew, as on a first start; its
+        // missing files would otherwise pass for removed banners and a deleted picture.
+        if (!strICQLitePath.empty() && !RightICQPath(strICQLitePath)) strICQLitePath.clear();
         if (strICQLitePath.empty()) strICQLitePath = GetICQPath();
         frame.at(100);
         if (!strICQLitePath.empty()) {

@@ -23,4 +23,10 @@ void clsFile::OpenForOutput(std::wstring strPath, std::wstring strBody) {
 
 bool clsFile::FileExists(std::wstring strPath) { return fileSystem_.NormalFileExists(strPath); }
 
+// A character the code page lacks comes back as the code page's default character.
+bool clsFile::CodePageHolds(std::wstring_view text) {
+    const std::wstring wide(text);
+    return codePage_.ToWide(codePage_.FromWide(wide)) == wide;
+}
+
 }  // namespace app

@@ -3,6 +3,7 @@
 // byte-order mark, terminator or line-ending conversion.
 
 #include <string>
+#include <string_view>
 
 #include "platform/code_page.h"
 #include "platform/file_system.h"
@@ -21,6 +22,8 @@ public:
     // Whether an ordinary file is at exactly this path (no wildcards); hidden and system files
     // and folders are not, and a path that cannot be examined is not either.
     bool FileExists(std::wstring strPath);
+    // Whether every character of the text lies on disk as itself and reads back unchanged.
+    bool CodePageHolds(std::wstring_view text);
 
 private:
     platform::FileSystem& fileSystem_;

@@ -63,6 +63,7 @@ void cButton::SetButtonPicture(PictureRef picture) {
 }
 
 void cButton::SetButtonCaption(std::wstring caption) {
+    if (caption.size() > kMaxCaptionLength) throw ControlError(kInvalidPropertyValue);
     strCaption = std::move(caption);
     lblCaption.SetCaption(strCaption);
     host_.PropertyChanged(L"ButtonCaption");

@@ -3,6 +3,7 @@
 // the background shape, the caption label and the picture box; its properties drive them,
 // and it saves and restores itself through its host's property store.
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 
@@ -34,6 +35,9 @@ public:
     void SetButtonPictureStretch(bool stretch);
     PictureRef ButtonPicture() const { return myPic; }
     void SetButtonPicture(PictureRef picture);
+    // The longest caption a container's stream holds and reads back; a longer one is
+    // refused before it is stored.
+    static constexpr std::size_t kMaxCaptionLength = 1'048'576;
     const std::wstring& ButtonCaption() const { return strCaption; }
     void SetButtonCaption(std::wstring caption);
     std::int32_t ButtonForm() const { return ButtonF; }

@@ -17,6 +17,9 @@ packages=(
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix mingw-w64-tools
   binutils-mingw-w64-x86-64 binutils-mingw-w64-i686
   wine wine64 wine32:i386 libwine-dev
+  # Wine's own fonts, which --no-install-recommends leaves out: without them every label is
+  # drawn in a wider substitute and no longer fits its control.
+  fonts-wine
   xvfb xauth xdotool x11-utils imagemagick locales
   nsis
 )

@@ -146,17 +146,30 @@ void MainWindow::Select(MainControl option) {
 
 void MainWindow::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).get()); }
 
-float MainWindow::Left() {
-    RECT r;
-    GetWindowRect(window(), &r);
-    return ScreenTwips(r.left);
+// Where the window is when neither minimised nor maximised, in screen pixels: closed from
+// either state, the window is to open again where the user left it. The placement gives
+// workspace coordinates, which start at the top left of the work area of the window's
+// monitor; a taskbar at the top or the left of that monitor makes them differ from screen
+// coordinates.
+RECT MainWindow::NormalRect() const {
+    WINDOWPLACEMENT placement = {};
+    placement.length = sizeof placement;
+    RECT r = {};
+    if (!GetWindowPlacement(window(), &placement)) {
+        GetWindowRect(window(), &r);
+        return r;
+    }
+    r = placement.rcNormalPosition;
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoW(MonitorFromWindow(window(), MONITOR_DEFAULTTONEAREST), &monitor))
+        OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left, monitor.rcWork.top - monitor.rcMonitor.top);
+    return r;
 }
 
-float MainWindow::Top() {
-    RECT r;
-    GetWindowRect(window(), &r);
-    return ScreenTwips(r.top);
-}
+float MainWindow::Left() { return ScreenTwips(NormalRect().left); }
+
+float MainWindow::Top() { return ScreenTwips(NormalRect().top); }
 
 float MainWindow::Width() {
     RECT r;

@@ -46,6 +46,7 @@ private:
     void OnClose() override;
     void CreateControls();
     ButtonHost* Button(MainControl control) const;
+    RECT NormalRect() const;
 
     Program& program_;
     std::map<MainControl, HWND> windows_;

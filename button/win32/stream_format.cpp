@@ -4,6 +4,7 @@
 
 #include <cstdint>
 
+#include "button/button.h"
 #include "button/win32/check.h"
 #include "button/win32/variant_values.h"
 
@@ -11,9 +12,10 @@ namespace button {
 namespace {
 
 constexpr std::uint32_t kFormatVersion = 1;
-// Limits that no button reaches; beyond them the stream is not one of ours.
+// Limits beyond which the stream is not one of ours. No text is longer than the longest
+// caption, which the button refuses to exceed, so every stream it writes reads back.
 constexpr std::uint32_t kMaxValues = 256;
-constexpr std::uint32_t kMaxTextLength = 1u << 20;
+constexpr std::uint32_t kMaxTextLength = cButton::kMaxCaptionLength;
 
 enum Kind : std::uint16_t { kNoObject = 0, kInteger = 1, kBoolean = 2, kText = 3, kObject = 4 };
 

@@ -22,7 +22,11 @@ constexpr std::uint32_t kDiskFull = 112;
 constexpr std::uint32_t kFileNameTooLong = 206;
 constexpr std::uint32_t kIoDevice = 1117;
 
-std::string Narrow(const std::wstring& path) { return std::filesystem::path(path).string(); }
+// File names here are UTF-8 whatever the locale. Wide text on this host is UTF-32, which the
+// char32_t conversion takes to UTF-8; the wchar_t one follows the C locale and stops at ASCII.
+std::string Narrow(const std::wstring& path) {
+    return std::filesystem::path(std::u32string(path.begin(), path.end())).string();
+}
 
 [[noreturn]] void RaiseErrno(const std::string& path) {
     switch (errno) {

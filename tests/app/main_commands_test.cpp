@@ -226,7 +226,7 @@ TEST_F(AboutDialogTest, ShowsVersionWithoutLeadingZerosAndOpensTheLinks) {
 
     info.lblWebsite_Click();
     info.lblEMail_Click();
-    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"www.kalvex.example", L"mailto: support@kalvex.example"}));
+    EXPECT_EQ(shell.opened, (std::vector<std::wstring>{L"http://www.kalvex.example", L"mailto: support@kalvex.example"}));
 
     info.cbtnOk_Click();
     EXPECT_TRUE(aboutView.closed);

@@ -33,6 +33,11 @@ kx_prepare_prefix() {
     wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
+  # Debian's Wine does not look for its own fonts (fonts-wine) where the package puts them,
+  # and draws every label in a wider substitute; in the prefix's Fonts folder it finds them.
+  if [ -d /usr/share/wine/fonts ] && [ ! -e "$WINEPREFIX/drive_c/windows/Fonts/sserife.fon" ]; then
+    ln -sf /usr/share/wine/fonts/* "$WINEPREFIX/drive_c/windows/Fonts/"
+  fi
 }
 
 # The program creates its buttons by class identity, so the control library must be
