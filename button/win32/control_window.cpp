@@ -41,6 +41,12 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_PRINTCLIENT: {  // WM_PRINT's default handling asks for this too
+            RECT client;
+            GetClientRect(handle(), &client);
+            events_.Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
         case WM_LBUTTONDOWN:
             if (GetFocus() != handle()) SetFocus(handle());
             SetCapture(handle());
