@@ -130,7 +130,11 @@ HRESULT ButtonObject::OnMnemonic(MSG*) {
     return Change([&] { button_->Clicked(); });
 }
 
-HRESULT ButtonObject::OnAmbientPropertyChange(DISPID) { return S_OK; }
+HRESULT ButtonObject::OnAmbientPropertyChange(DISPID id) {
+    ReadAmbientProperties(id);
+    ViewChanged();
+    return S_OK;
+}
 
 HRESULT ButtonObject::FreezeEvents(BOOL freeze) {
     if (freeze) {

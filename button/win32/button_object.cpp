@@ -75,7 +75,7 @@ void ButtonObject::PropertyChanged(const std::wstring& name) {
 }
 
 void ButtonObject::Click() {
-    if (frozenEvents_ > 0) return;
+    if (frozenEvents_ > 0 || !userMode_) return;
     wchar_t member[] = L"Click";
     LPOLESTR names[] = {member};
     DISPID id = DISPID_UNKNOWN;
@@ -105,7 +105,7 @@ void ButtonObject::ResizeTo(float width, float height) {
 
 // Window messages have no caller to hand a failure to: nothing may leave these.
 void ButtonObject::Paint(HDC dc, const RECT& client) {
-    Guarded([&] { PaintButton(dc, client, *button_); });
+    Guarded([&] { PaintButton(dc, client, *button_, ambientBackColor_); });
 }
 
 void ButtonObject::MouseClicked() {

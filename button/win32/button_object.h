@@ -159,6 +159,7 @@ private:
         return hr;
     }
     void ViewChanged();
+    void ReadAmbientProperties(DISPID which);  // DISPID_UNKNOWN: all of them
     void ResizeTo(float width, float height);  // twips
 
     HRESULT ActivateInPlace(bool uiActivate, LPCRECT position);
@@ -191,6 +192,9 @@ private:
     LONG frozenEvents_ = 0;
     HACCEL accelerators_ = nullptr;
     wchar_t accessCharacter_ = 0;
+    // The container's ambient properties, as far as its site answers them.
+    OleColor ambientBackColor_ = kLightGrey;
+    bool userMode_ = true;  // false in a designer, where a button is placed, not pressed
 };
 
 }  // namespace button
