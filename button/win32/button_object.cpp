@@ -2,6 +2,7 @@
 
 #include "button/win32/button_object.h"
 
+#include "button/win32/button_accessible.h"
 #include "button/win32/ole_font.h"
 #include "button/win32/painter.h"
 #include "button/win32/server_lifetime.h"
@@ -120,6 +121,12 @@ void ButtonObject::FocusChanged(bool gained) {
     if (gained) ActivateUI();
     Change([&] { gained ? button_->FocusGained() : button_->FocusLost(); });
     NotifyControlSite(gained, !gained, false);
+}
+
+LRESULT ButtonObject::AccessibleObject(WPARAM flags) {
+    platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
+        static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
+    return accessible ? LresultFromObject(__uuidof(IAccessible), flags, accessible.get()) : 0;
 }
 
 void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {

@@ -150,6 +150,7 @@ private:
     void MouseClicked() override;
     void CharacterTyped(wchar_t character) override;
     void FocusChanged(bool gained) override;
+    LRESULT AccessibleObject(WPARAM flags) override;
 
     // Runs a change of the button and shows its result, whether it succeeded or not.
     template <class Step>

@@ -1,5 +1,7 @@
 #include "button/win32/control_window.h"
 
+#include <oleacc.h>
+
 #include "button/win32/gdi_objects.h"
 #include "button/win32/server_lifetime.h"
 
@@ -74,6 +76,11 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             events_.CharacterTyped(static_cast<wchar_t>(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                if (const LRESULT object = events_.AccessibleObject(wParam)) return object;
+            }
+            return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_SETFOCUS:
             events_.FocusChanged(true);
             return 0;
