@@ -52,7 +52,7 @@ HRESULT ButtonObject::Create(REFIID riid, void** object) {
         // The caption follows its own font object, also when the host changes it directly.
         if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
             created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
-                created->Change([&] { created->button_->CaptionFontChanged(); });
+                if (!created->copyingFont_) created->Change([&] { created->button_->CaptionFontChanged(); });
             });
         }
         created->RebuildAccelerators();

@@ -126,6 +126,30 @@ TEST(ActiveXTest, PrintedWindowShowsTheButtonAndInPlaceSizeBecomesTheExtent) {
     EXPECT_EQ(extent.cy, 2540);
 }
 
+// A designer that activates its controls quickly: the back colour shows around the outline,
+// and the button raises no Click while the container is not in user mode.
+TEST(ActiveXTest, QuickActivationTakesTheAmbientPropertiesAndTheSink) {
+    Apartment apartment;
+    ClickSink sink;
+    ComPtr<IQuickActivate> button = CreateButton<IQuickActivate>();
+    QACONTAINER container = {};
+    container.cbSize = sizeof container;
+    container.pUnkEventSink = &sink;
+    container.colorBack = RGB(255, 0, 0);
+    QACONTROL control = {};
+    control.cbSize = sizeof control;
+    ASSERT_EQ(button->QuickActivate(&container, &control), S_OK);
+    EXPECT_NE(control.dwEventCookie, 0u);
+    const RECTL bounds = {0, 0, 139, 51};
+    EXPECT_EQ(PaintedAt(137, 49, [&](HDC dc) {
+                  button.query<IViewObject>()->Draw(DVASPECT_CONTENT, -1, nullptr, nullptr, nullptr, dc, &bounds,
+                                                    nullptr, nullptr, 0);
+              }),
+              RGB(255, 0, 0));
+    button.query<IOleControl>()->OnMnemonic(nullptr);
+    EXPECT_EQ(sink.clicks, 0) << "design mode";
+}
+
 TEST(ActiveXTest, ReadersSeeAPushButtonAndPressItWhileItIsEnabled) {
     ClickSink sink;
     AtlHosted button;
