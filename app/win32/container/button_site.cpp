@@ -99,7 +99,9 @@ namespace {
 OLE_COLOR WindowBackColor(HWND window) {
     const auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND));
     const auto systemColor = reinterpret_cast<UINT_PTR>(brush);
-    if (systemColor > 0 && systemColor <= COLOR_MENUBAR + 1) return 0x80000000u | static_cast<OLE_COLOR>(systemColor - 1);
+    if (systemColor > 0 && systemColor <= COLOR_MENUBAR + 1) {
+        return 0x80000000u | static_cast<OLE_COLOR>(systemColor - 1);
+    }
     LOGBRUSH style = {};
     if (brush && GetObjectW(brush, sizeof style, &style) == sizeof style && style.lbStyle == BS_SOLID) {
         return style.lbColor;

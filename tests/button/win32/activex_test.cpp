@@ -115,7 +115,9 @@ TEST(ActiveXTest, ConnectionPointsAndConnectionsAreEnumerated) {
 TEST(ActiveXTest, PrintedWindowShowsTheButtonAndInPlaceSizeBecomesTheExtent) {
     AtlHosted button;
     for (const UINT message : {WM_PRINTCLIENT, WM_PRINT}) {
-        const auto print = [&](HDC dc) { SendMessageW(button.window, message, reinterpret_cast<WPARAM>(dc), PRF_CLIENT); };
+        const auto print = [&](HDC dc) {
+            SendMessageW(button.window, message, reinterpret_cast<WPARAM>(dc), PRF_CLIENT);
+        };
         EXPECT_EQ(PaintedAt(70, 45, print), GetSysColor(COLOR_WINDOW)) << message;
     }
     const RECT twoInchesByOne = {10, 10, 10 + 192, 10 + 96};  // at 96 pixels per inch
@@ -164,7 +166,7 @@ TEST(ActiveXTest, ReadersSeeAPushButtonAndPressItWhileItIsEnabled) {
                                          reinterpret_cast<void**>(reader.put())), S_OK);
     VARIANT self = {}, value = {};
     self.vt = VT_I4;
-    const auto said = [&](HRESULT (STDMETHODCALLTYPE IAccessible::*get)(VARIANT, BSTR*)) {
+    const auto said = [&](auto get) {  // one of IAccessible's text getters
         BSTR text = nullptr;
         const std::wstring copy = SUCCEEDED((reader.get()->*get)(self, &text)) && text ? text : L"(none)";
         SysFreeString(text);

@@ -37,7 +37,9 @@ constexpr StoredButton kRemoveBanner{L"Banner entfernen", kRoundedRectangle, kTo
 
 class ButtonWindow final : public Form {
 public:
-    ButtonWindow() : Form(GetModuleHandleW(nullptr)) { Create(nullptr, WS_OVERLAPPEDWINDOW, 0, L"Buttons", 4575, 5000); }
+    ButtonWindow() : Form(GetModuleHandleW(nullptr)) {
+        Create(nullptr, WS_OVERLAPPEDWINDOW, 0, L"Buttons", 4575, 5000);
+    }
 
     double AddFiveButtons() {
         const auto start = Clock::now();
