@@ -29,6 +29,7 @@ constexpr int ScaleRounded(int value, int numerator, int denominator) {
 
 constexpr int PixelsFromTwips(int twips, int dpi) { return ScaleRounded(twips, dpi, kTwipsPerInch); }
 constexpr int HimetricFromTwips(int twips) { return ScaleRounded(twips, kHimetricPerInch, kTwipsPerInch); }
+constexpr int HimetricFromPixels(int pixels, int dpi) { return ScaleRounded(pixels, kHimetricPerInch, dpi); }
 // A font's height in pixels, from its size in 1/100 point.
 constexpr int PixelsFromHundredthsOfPoint(int hundredths, int dpi) {
     return ScaleRounded(hundredths, dpi, 100 * kPointsPerInch);

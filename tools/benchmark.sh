@@ -24,3 +24,4 @@ kx_register_control_library
 wineserver -w
 
 xvfb-run -a -s "-screen 0 1024x768x24" tools/benchmark/measure.sh "$starts"
+kx_build_program button_creation >/dev/null && xvfb-run -a -s "-screen 0 1024x768x24" "$KX_WINE" build/windows/tools/benchmark/button_creation.exe 20

@@ -2,12 +2,17 @@
 
 #include "button/win32/button_object.h"
 
+#include <new>
+
+#include "button/win32/connection_point_list.h"
+
 namespace button {
 
-// Hosts find the two points by their interfaces; none of them enumerates.
 HRESULT ButtonObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
-    if (points) *points = nullptr;
-    return E_NOTIMPL;
+    if (!points) return E_POINTER;
+    *points = new (std::nothrow) ConnectionPointList({platform::ComPtr<IConnectionPoint>(&events_),
+                                                      platform::ComPtr<IConnectionPoint>(&propertyNotifications_)});
+    return *points ? S_OK : E_OUTOFMEMORY;
 }
 
 HRESULT ButtonObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {

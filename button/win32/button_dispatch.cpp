@@ -123,7 +123,7 @@ HRESULT ButtonObject::get_ButtonFont(IFontDisp** value) {
 }
 
 HRESULT ButtonObject::putref_ButtonFont(IFontDisp* value) {
-    return Change([&] { button_->SetButtonFont(AdoptFont(value)); });
+    return ChangeFont([&] { button_->SetButtonFont(AdoptFont(value)); });
 }
 
 HRESULT ButtonObject::get_ButtonFontColor(OLE_COLOR* value) {

@@ -101,6 +101,8 @@ HRESULT ButtonObject::SetObjectRects(LPCRECT position, LPCRECT) {
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
     const POINT dpi = ScreenPixelsPerInch();
+    // The size given in place is the size the control reports and saves from now on.
+    extent_ = {platform::HimetricFromPixels(width, dpi.x), platform::HimetricFromPixels(height, dpi.y)};
     ResizeTo(platform::TwipsFromPixels(static_cast<float>(width), static_cast<float>(dpi.x)),
              platform::TwipsFromPixels(static_cast<float>(height), static_cast<float>(dpi.y)));
     return S_OK;
@@ -128,7 +130,11 @@ HRESULT ButtonObject::OnMnemonic(MSG*) {
     return Change([&] { button_->Clicked(); });
 }
 
-HRESULT ButtonObject::OnAmbientPropertyChange(DISPID) { return S_OK; }
+HRESULT ButtonObject::OnAmbientPropertyChange(DISPID id) {
+    ReadAmbientProperties(id);
+    ViewChanged();
+    return S_OK;
+}
 
 HRESULT ButtonObject::FreezeEvents(BOOL freeze) {
     if (freeze) {

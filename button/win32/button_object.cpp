@@ -2,6 +2,7 @@
 
 #include "button/win32/button_object.h"
 
+#include "button/win32/button_accessible.h"
 #include "button/win32/ole_font.h"
 #include "button/win32/painter.h"
 #include "button/win32/server_lifetime.h"
@@ -51,7 +52,7 @@ HRESULT ButtonObject::Create(REFIID riid, void** object) {
         // The caption follows its own font object, also when the host changes it directly.
         if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
             created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
-                created->Change([&] { created->button_->CaptionFontChanged(); });
+                if (!created->copyingFont_) created->Change([&] { created->button_->CaptionFontChanged(); });
             });
         }
         created->RebuildAccelerators();
@@ -75,7 +76,7 @@ void ButtonObject::PropertyChanged(const std::wstring& name) {
 }
 
 void ButtonObject::Click() {
-    if (frozenEvents_ > 0) return;
+    if (frozenEvents_ > 0 || !userMode_) return;
     wchar_t member[] = L"Click";
     LPOLESTR names[] = {member};
     DISPID id = DISPID_UNKNOWN;
@@ -105,7 +106,7 @@ void ButtonObject::ResizeTo(float width, float height) {
 
 // Window messages have no caller to hand a failure to: nothing may leave these.
 void ButtonObject::Paint(HDC dc, const RECT& client) {
-    Guarded([&] { PaintButton(dc, client, *button_); });
+    Guarded([&] { PaintButton(dc, client, *button_, ambientBackColor_); });
 }
 
 void ButtonObject::MouseClicked() {
@@ -120,6 +121,12 @@ void ButtonObject::FocusChanged(bool gained) {
     if (gained) ActivateUI();
     Change([&] { gained ? button_->FocusGained() : button_->FocusLost(); });
     NotifyControlSite(gained, !gained, false);
+}
+
+LRESULT ButtonObject::AccessibleObject(WPARAM flags) {
+    platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
+        static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
+    return accessible ? LresultFromObject(__uuidof(IAccessible), flags, accessible.get()) : 0;
 }
 
 void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {

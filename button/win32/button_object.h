@@ -33,7 +33,8 @@ using ButtonInterfaces = platform::ComObject<platform::Implements<_cButton, IDis
                                              platform::Implements<IPersistStreamInit, IPersist>,
                                              platform::Implements<IPersistPropertyBag>,
                                              platform::Implements<IConnectionPointContainer>,
-                                             platform::Implements<IProvideClassInfo2, IProvideClassInfo>>;
+                                             platform::Implements<IProvideClassInfo2, IProvideClassInfo>,
+                                             platform::Implements<IQuickActivate>>;
 
 class ButtonObject final : public ButtonInterfaces, private ButtonNotifications, private ControlWindowEvents {
 public:
@@ -138,6 +139,11 @@ public:
     HRESULT STDMETHODCALLTYPE GetClassInfo(ITypeInfo** info) override;
     HRESULT STDMETHODCALLTYPE GetGUID(DWORD kind, GUID* guid) override;
 
+    // IQuickActivate
+    HRESULT STDMETHODCALLTYPE QuickActivate(QACONTAINER* container, QACONTROL* control) override;
+    HRESULT STDMETHODCALLTYPE SetContentExtent(LPSIZEL size) override;
+    HRESULT STDMETHODCALLTYPE GetContentExtent(LPSIZEL size) override;
+
 private:
     ButtonObject(platform::ComPtr<ITypeInfo> typeInfo, platform::ComPtr<ITypeInfo> eventInfo);
     ~ButtonObject();
@@ -150,6 +156,7 @@ private:
     void MouseClicked() override;
     void CharacterTyped(wchar_t character) override;
     void FocusChanged(bool gained) override;
+    LRESULT AccessibleObject(WPARAM flags) override;
 
     // Runs a change of the button and shows its result, whether it succeeded or not.
     template <class Step>
@@ -159,6 +166,17 @@ private:
         return hr;
     }
     void ViewChanged();
+    // Runs a change that may give the caption a new font: the button copies the font
+    // attribute by attribute and fits the caption once at the end, so the caption's own
+    // font object need not be followed through each attribute.
+    template <class Step>
+    HRESULT ChangeFont(Step&& step) {
+        copyingFont_ = true;
+        const HRESULT hr = Change(step);
+        copyingFont_ = false;
+        return hr;
+    }
+    void ReadAmbientProperties(DISPID which);  // DISPID_UNKNOWN: all of them
     void ResizeTo(float width, float height);  // twips
 
     HRESULT ActivateInPlace(bool uiActivate, LPCRECT position);
@@ -177,6 +195,7 @@ private:
     ConnectionPoint propertyNotifications_{*this, IID_IPropertyNotifySink};
     ControlWindow window_{*this};
     platform::ComPtr<FontWatch> captionFontWatch_;
+    bool copyingFont_ = false;
 
     platform::ComPtr<IOleClientSite> clientSite_;
     platform::ComPtr<IOleAdviseHolder> oleAdvise_;
@@ -191,6 +210,9 @@ private:
     LONG frozenEvents_ = 0;
     HACCEL accelerators_ = nullptr;
     wchar_t accessCharacter_ = 0;
+    // The container's ambient properties, as far as its site answers them.
+    OleColor ambientBackColor_ = kLightGrey;
+    bool userMode_ = true;  // false in a designer, where a button is placed, not pressed
 };
 
 }  // namespace button

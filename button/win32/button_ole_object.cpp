@@ -2,6 +2,7 @@
 
 #include "button/win32/button_object.h"
 #include "button/win32/misc_status.h"
+#include "button/win32/variant_values.h"
 #include "platform/units.h"
 
 namespace button {
@@ -9,11 +10,39 @@ namespace {
 
 constexpr float kTwipsPerHimetric = platform::kTwipsPerHimetric<float>;
 
+// One ambient property as the given type; false when the site does not answer it. A colour
+// comes signed or unsigned: its bits count, which a conversion would refuse as an overflow.
+bool AmbientValue(IDispatch* ambient, DISPID id, VARTYPE type, Variant& value) {
+    VariantClear(&value);
+    DISPPARAMS none = {};
+    if (FAILED(ambient->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr,
+                               nullptr))) {
+        return false;
+    }
+    if (type == VT_UI4 && value.vt == VT_I4) return true;
+    return SUCCEEDED(VariantChangeType(&value, &value, 0, type));
+}
+
 }  // namespace
 
 HRESULT ButtonObject::SetClientSite(IOleClientSite* site) {
     clientSite_ = platform::ComPtr<IOleClientSite>(site);
+    if (site) ReadAmbientProperties(DISPID_UNKNOWN);
     return S_OK;
+}
+
+void ButtonObject::ReadAmbientProperties(DISPID which) {
+    platform::ComPtr<IDispatch> ambient = clientSite_.query<IDispatch>();
+    if (!ambient) return;
+    Variant value;
+    if ((which == DISPID_UNKNOWN || which == DISPID_AMBIENT_BACKCOLOR) &&
+        AmbientValue(ambient.get(), DISPID_AMBIENT_BACKCOLOR, VT_UI4, value)) {
+        ambientBackColor_ = static_cast<OleColor>(value.ulVal);
+    }
+    if ((which == DISPID_UNKNOWN || which == DISPID_AMBIENT_USERMODE) &&
+        AmbientValue(ambient.get(), DISPID_AMBIENT_USERMODE, VT_BOOL, value)) {
+        userMode_ = value.boolVal != VARIANT_FALSE;
+    }
 }
 
 HRESULT ButtonObject::GetClientSite(IOleClientSite** site) {

@@ -30,14 +30,14 @@ HRESULT ButtonObject::GetClassID(CLSID* clsid) {
 HRESULT ButtonObject::IsDirty() { return dirty_ ? S_OK : S_FALSE; }
 
 HRESULT ButtonObject::InitNew() {
-    const HRESULT hr = Change([&] { button_->ApplyNewInstanceDefaults(); });
+    const HRESULT hr = ChangeFont([&] { button_->ApplyNewInstanceDefaults(); });
     dirty_ = false;
     return hr;
 }
 
 HRESULT ButtonObject::Load(LPSTREAM stream) {
     if (!stream) return E_POINTER;
-    const HRESULT hr = Change([&] {
+    const HRESULT hr = ChangeFont([&] {
         PropertyMap properties = LoadProperties(stream);
         RestoreExtent(properties);
         button_->RestoreFrom(properties);
@@ -71,7 +71,7 @@ HRESULT ButtonObject::GetSizeMax(ULARGE_INTEGER* size) {
 HRESULT ButtonObject::Load(IPropertyBag* bag, IErrorLog* log) {
     if (!bag) return E_POINTER;
     BagStore store(bag, log);
-    const HRESULT hr = Change([&] {
+    const HRESULT hr = ChangeFont([&] {
         RestoreExtent(store);
         button_->RestoreFrom(store);
     });

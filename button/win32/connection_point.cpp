@@ -3,6 +3,9 @@
 #include <olectl.h>
 
 #include <algorithm>
+#include <new>
+
+#include "button/win32/connection_list.h"
 
 namespace button {
 
@@ -43,10 +46,10 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
     return S_OK;
 }
 
-// Nothing the button's hosts need; they keep their own cookies.
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
-    if (connections) *connections = nullptr;
-    return E_NOTIMPL;
+    if (!connections) return E_POINTER;
+    *connections = new (std::nothrow) ConnectionList(sinks_);
+    return *connections ? S_OK : E_OUTOFMEMORY;
 }
 
 }  // namespace button

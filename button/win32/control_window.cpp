@@ -1,5 +1,7 @@
 #include "button/win32/control_window.h"
 
+#include <oleacc.h>
+
 #include "button/win32/gdi_objects.h"
 #include "button/win32/server_lifetime.h"
 
@@ -41,6 +43,12 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return 0;
         case WM_ERASEBKGND:
             return 1;
+        case WM_PRINTCLIENT: {  // WM_PRINT's default handling asks for this too
+            RECT client;
+            GetClientRect(handle(), &client);
+            events_.Paint(reinterpret_cast<HDC>(wParam), client);
+            return 0;
+        }
         case WM_LBUTTONDOWN:
             if (GetFocus() != handle()) SetFocus(handle());
             SetCapture(handle());
@@ -68,6 +76,11 @@ LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_CHAR:
             events_.CharacterTyped(static_cast<wchar_t>(wParam));
             return 0;
+        case WM_GETOBJECT:
+            if (static_cast<LONG>(lParam) == OBJID_CLIENT) {
+                if (const LRESULT object = events_.AccessibleObject(wParam)) return object;
+            }
+            return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_SETFOCUS:
             events_.FocusChanged(true);
             return 0;

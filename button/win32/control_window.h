@@ -15,6 +15,8 @@ public:
     virtual void MouseClicked() = 0;  // pressed and released inside the window
     virtual void CharacterTyped(wchar_t character) = 0;
     virtual void FocusChanged(bool gained) = 0;
+    // The answer to WM_GETOBJECT for the window's client area; 0 for the system's default.
+    virtual LRESULT AccessibleObject(WPARAM flags) = 0;
 };
 
 class ControlWindow final : public platform::Window {

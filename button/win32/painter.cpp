@@ -102,12 +102,12 @@ COLORREF ResolveColor(OleColor color) {
     return rgb;
 }
 
-void PaintButton(HDC dc, const RECT& bounds, const cButton& button) {
+void PaintButton(HDC dc, const RECT& bounds, const cButton& button, OleColor outside) {
     const double width = button.Width() > 0 ? (bounds.right - bounds.left) / static_cast<double>(button.Width()) : 0;
     const double height = button.Height() > 0 ? (bounds.bottom - bounds.top) / static_cast<double>(button.Height()) : 0;
     const Mapping map{bounds.left, bounds.top, width, height};
 
-    GdiObject<HBRUSH> background(CreateSolidBrush(ResolveColor(kLightGrey)));
+    GdiObject<HBRUSH> background(CreateSolidBrush(ResolveColor(outside)));
     FillRect(dc, &bounds, background.get());
     PaintShape(dc, map, button.Ground());
     PaintPicture(dc, map, button.PictureArea());

@@ -8,7 +8,8 @@
 
 namespace button {
 
-void PaintButton(HDC dc, const RECT& bounds, const cButton& button);
+// outside: the colour around a rounded or oval outline, the container's back colour.
+void PaintButton(HDC dc, const RECT& bounds, const cButton& button, OleColor outside = kLightGrey);
 
 // An OLE colour as an RGB value; system colours are resolved, invalid colours are black.
 COLORREF ResolveColor(OleColor color);

@@ -5,11 +5,15 @@
 
 #include <windows.h>
 
+#include <unknwn.h>
+
 #include <string>
 
 namespace button {
 
 // folder ends in a backslash; the library there is "Vantor1.dll".
 HRESULT CreateButtonFromFolder(const std::wstring& folder, REFIID riid, void** object);
+// The library's class factory, for a caller that creates several buttons.
+HRESULT GetButtonFactoryFromFolder(const std::wstring& folder, IClassFactory** factory);
 
 }  // namespace button

@@ -1,6 +1,7 @@
 #pragma once
 // The type library embedded in this library. It is loaded from the library's own file, not
-// from the registry, so that it serves callers whether the library is registered or not.
+// from the registry, so that it serves callers whether the library is registered or not,
+// and once per process. It describes _cButton and __cButton.
 
 #include <windows.h>
 

@@ -1,5 +1,9 @@
 #include "app/win32/container/button_host.h"
 
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 #include "Vantor1_h.h"
 #include "app/win32/container/button_site.h"
 #include "app/win32/com_error.h"
@@ -15,14 +19,45 @@ using platform::ComPtr;
 
 // Through the registration when the library is registered; otherwise from the library
 // that ships in the program's own folder.
-ComPtr<IOleObject> CreateButton() {
-    ComPtr<IOleObject> object;
-    HRESULT hr = CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, IID_IOleObject,
-                                  reinterpret_cast<void**>(object.put()));
-    if (FAILED(hr)) {
-        hr = button::CreateButtonFromFolder(platform::ProgramFolder(), IID_IOleObject,
-                                            reinterpret_cast<void**>(object.put()));
+ComPtr<IClassFactory> FindButtonFactory() {
+    ComPtr<IClassFactory> factory;
+    HRESULT hr = CoGetClassObject(CLSID_cButton, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                  reinterpret_cast<void**>(factory.put()));
+    if (FAILED(hr)) hr = button::GetButtonFactoryFromFolder(platform::ProgramFolder(), factory.put());
+    if (FAILED(hr)) RaiseCannotCreate(hr);
+    return factory;
+}
+
+// One class factory for all buttons of a window: the window's first button finds it, the
+// others use it, and it goes with the window's last button. Buttons are made on the
+// program's user-interface thread only.
+struct WindowFactory {
+    HWND parent;
+    ComPtr<IClassFactory> factory;
+    int buttons;
+};
+std::vector<WindowFactory> windowFactories;
+
+IClassFactory& AcquireFactory(HWND parent) {
+    auto it = std::find_if(windowFactories.begin(), windowFactories.end(),
+                           [&](const WindowFactory& entry) { return entry.parent == parent; });
+    if (it == windowFactories.end()) {
+        windowFactories.push_back({parent, FindButtonFactory(), 0});
+        it = windowFactories.end() - 1;
     }
+    ++it->buttons;
+    return *it->factory.get();
+}
+
+void ReleaseFactory(HWND parent) {
+    auto it = std::find_if(windowFactories.begin(), windowFactories.end(),
+                           [&](const WindowFactory& entry) { return entry.parent == parent; });
+    if (it != windowFactories.end() && --it->buttons == 0) windowFactories.erase(it);
+}
+
+ComPtr<IOleObject> CreateButton(IClassFactory& factory) {
+    ComPtr<IOleObject> object;
+    const HRESULT hr = factory.CreateInstance(nullptr, IID_IOleObject, reinterpret_cast<void**>(object.put()));
     if (FAILED(hr)) RaiseCannotCreate(hr);
     return object;
 }
@@ -56,7 +91,9 @@ ButtonHost::ButtonHost(HWND parent, const StoredButton& stored, int widthTwips, 
 
 void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips, int heightTwips,
                         const RECT& position) {
-    object_ = CreateButton();
+    IClassFactory& factory = AcquireFactory(parent);
+    factoryWindow_ = parent;
+    object_ = CreateButton(factory);
     Check(object_.query(dispatch_));
     Check(object_.query(control_));
 
@@ -93,6 +130,7 @@ void ButtonHost::Shutdown() {
         object_->SetClientSite(nullptr);
     }
     site_->Disconnect();
+    if (factoryWindow_) ReleaseFactory(std::exchange(factoryWindow_, nullptr));
 }
 
 void ButtonHost::SetCaption(const std::wstring& caption) {

@@ -54,6 +54,7 @@ private:
     platform::ComPtr<ButtonEvents> sink_;
     DWORD cookie_ = 0;
     HWND window_ = nullptr;
+    HWND factoryWindow_ = nullptr;  // whose window's class factory created the button
 };
 
 }  // namespace app::win32

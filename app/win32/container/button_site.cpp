@@ -1,5 +1,7 @@
 #include "app/win32/container/button_site.h"
 
+#include <olectl.h>
+
 namespace app::win32 {
 
 
@@ -89,6 +91,54 @@ HRESULT ButtonSite::RemoveMenus(HMENU) { return E_NOTIMPL; }
 HRESULT ButtonSite::SetStatusText(LPCOLESTR) { return S_OK; }
 HRESULT ButtonSite::EnableModeless(BOOL) { return S_OK; }
 HRESULT ButtonSite::TranslateAccelerator(LPMSG, WORD) { return S_FALSE; }
+
+namespace {
+
+// The colour the form's window class paints its background with: a system colour's brush
+// is its number plus one, as the class was registered.
+OLE_COLOR WindowBackColor(HWND window) {
+    const auto brush = reinterpret_cast<HBRUSH>(GetClassLongPtrW(window, GCLP_HBRBACKGROUND));
+    const auto systemColor = reinterpret_cast<UINT_PTR>(brush);
+    if (systemColor > 0 && systemColor <= COLOR_MENUBAR + 1) {
+        return 0x80000000u | static_cast<OLE_COLOR>(systemColor - 1);
+    }
+    LOGBRUSH style = {};
+    if (brush && GetObjectW(brush, sizeof style, &style) == sizeof style && style.lbStyle == BS_SOLID) {
+        return style.lbColor;
+    }
+    return 0x80000000u | COLOR_WINDOW;
+}
+
+}  // namespace
+
+HRESULT ButtonSite::GetTypeInfoCount(UINT* count) {
+    if (!count) return E_POINTER;
+    *count = 0;
+    return S_OK;
+}
+
+HRESULT ButtonSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
+    if (info) *info = nullptr;
+    return E_NOTIMPL;
+}
+
+HRESULT ButtonSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
+
+HRESULT ButtonSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VARIANT* result, EXCEPINFO*, UINT*) {
+    if (!(flags & DISPATCH_PROPERTYGET) || !result) return DISP_E_MEMBERNOTFOUND;
+    switch (id) {
+        case DISPID_AMBIENT_BACKCOLOR:
+            result->vt = VT_I4;
+            result->lVal = static_cast<LONG>(WindowBackColor(parent_));
+            return S_OK;
+        case DISPID_AMBIENT_USERMODE:
+            result->vt = VT_BOOL;
+            result->boolVal = VARIANT_TRUE;
+            return S_OK;
+        default:
+            return DISP_E_MEMBERNOTFOUND;
+    }
+}
 
 HRESULT ButtonEvents::GetTypeInfoCount(UINT* count) {
     if (!count) return E_POINTER;

@@ -16,12 +16,14 @@
 namespace app::win32 {
 
 // Client site, in-place site, control site and in-place frame in one: the control lives
-// as a child window of the form, at the rectangle the form gives it.
+// as a child window of the form, at the rectangle the form gives it. Its IDispatch answers
+// the ambient properties the form has: its back colour, and that it runs (user mode).
 class ButtonSite final
     : public platform::ComObject<platform::Implements<IOleClientSite>,
                                  platform::Implements<IOleInPlaceSite, IOleWindow>,
                                  platform::Implements<IOleControlSite>,
-                                 platform::Implements<IOleInPlaceFrame, IOleInPlaceUIWindow>> {
+                                 platform::Implements<IOleInPlaceFrame, IOleInPlaceUIWindow>,
+                                 platform::Implements<IDispatch>> {
 public:
     ButtonSite(HWND parent, const RECT& position) : parent_(parent), position_(position) {}
 
@@ -75,6 +77,13 @@ public:
     HRESULT STDMETHODCALLTYPE SetStatusText(LPCOLESTR text) override;
     HRESULT STDMETHODCALLTYPE EnableModeless(BOOL enable) override;
     HRESULT STDMETHODCALLTYPE TranslateAccelerator(LPMSG message, WORD id) override;
+
+    // IDispatch, for the ambient properties
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID lcid, ITypeInfo** info) override;
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT count, LCID lcid, DISPID* ids) override;
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params,
+                                     VARIANT* result, EXCEPINFO* exception, UINT* argumentError) override;
 
 private:
     ~ButtonSite() = default;
