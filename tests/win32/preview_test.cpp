@@ -61,8 +61,9 @@ double MeanError(int width, int height, const Pixels& pixel) {
     return error / (120 * 90 * 3);
 }
 
-// Today's drawing AND-merged dropped rows into stripes: a mean error of tens of levels.
-constexpr double kMeanErrorBound = 2.0;
+// In levels of 255. Drawing through the picture object into a device whose stretch mode was
+// never set AND-merged dropped rows: 3.05 on the gradient, 50.3 on the photo-like picture.
+constexpr double kMeanErrorBound = 1.5;
 
 class PreviewTest : public ::testing::Test {
     void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
@@ -70,7 +71,7 @@ class PreviewTest : public ::testing::Test {
 };
 
 TEST_F(PreviewTest, MatchesAReferenceResize) {
-    EXPECT_LE(MeanError(240, 180, [](int x, int y) { return Rgb{x * 255 / 239, y * 255 / 179, 254}; }),
+    EXPECT_LE(MeanError(240, 180, [](int, int y) { return Rgb{y * 255 / 179, y * 255 / 179, 254}; }),
               kMeanErrorBound) << "blue-white gradient";
     EXPECT_LE(MeanError(400, 300, [](int x, int y) {
                   const int grain = int((std::uint32_t(x) * 73856093u ^ std::uint32_t(y) * 19349663u) * 1664525u >> 27) - 16;
