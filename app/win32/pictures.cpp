@@ -5,9 +5,12 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <string>
 #include <vector>
 
+#include "app/jpeg_eighth.h"
 #include "app/picture_header.h"
 
 #include "app/win32/com_error.h"
@@ -72,15 +75,38 @@ std::string ReadWholeFile(const std::wstring& path) {
     return bytes;
 }
 
+struct CheckedPicture {
+    std::string bytes;
+    app::PictureSize size;
+    std::span<const std::uint8_t> view() const {
+        return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+    }
+};
+
 // The file's bytes, once its header has a size within the limit. The header decides before
 // any decoder sees the file: a decoder trusts the size it names and allocates for it,
 // gigabytes for a forged one.
-std::string ReadCheckedPicture(const std::wstring& path) {
-    std::string bytes = ReadWholeFile(path);
-    const std::optional<app::PictureSize> declared =
-        app::ReadPictureSize({reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()});
+CheckedPicture ReadCheckedPicture(const std::wstring& path) {
+    CheckedPicture picture{ReadWholeFile(path), {}};
+    const std::optional<app::PictureSize> declared = app::ReadPictureSize(picture.view());
     if (!declared || !app::IsShowableSize(*declared)) RaiseInvalidPicture();
-    return bytes;
+    picture.size = *declared;
+    return picture;
+}
+
+Bitmap BitmapOf(const app::AreaResampler& resampler, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as the rows come
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.get()) errors::Raise(errors::RuntimeError::OutOfMemory);
+    resampler.CopyTo(static_cast<std::uint8_t*>(bits));
+    return bitmap;
 }
 
 void Check(HRESULT hr) {
@@ -119,7 +145,19 @@ ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource) {
 void CheckPictureFile(const std::wstring& path) { ReadCheckedPicture(path); }
 
 Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
-    std::string bytes = ReadCheckedPicture(path);
+    CheckedPicture picture = ReadCheckedPicture(path);
+    const auto previewWidth = static_cast<std::uint32_t>(width), previewHeight = static_cast<std::uint32_t>(height);
+    // A JPEG at least eight times the preview's size shows from its blocks' means: the
+    // imaging component would decode it whole first (Wine's even when asked to scale).
+    if (picture.size.width / 8 >= previewWidth && picture.size.height / 8 >= previewHeight) {
+        if (const std::optional<app::EighthPicture> eighth = app::DecodeJpegEighth(picture.view())) {
+            app::AreaResampler resampler(eighth->width, eighth->height, previewWidth, previewHeight);
+            for (std::uint32_t row = 0; row < eighth->height; ++row)
+                resampler.AddRow(&eighth->pixels[std::size_t{row} * eighth->width * 4]);
+            return BitmapOf(resampler, width, height);
+        }
+    }
+    std::string& bytes = picture.bytes;
 
     ComPtr<IWICImagingFactory> factory;
     const HRESULT created = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
@@ -161,18 +199,7 @@ Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
         }
     }
 
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof info.bmiHeader;
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down, as the rows come
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap.get()) errors::Raise(errors::RuntimeError::OutOfMemory);
-    resampler.CopyTo(static_cast<std::uint8_t*>(bits));
-    return bitmap;
+    return BitmapOf(resampler, width, height);
 }
 
 void DrawPicture(HDC dc, IPicture* picture, const RECT& at) {
