@@ -26,12 +26,13 @@ cpu_ticks() {
   echo $(( fields[13] + fields[14] ))
 }
 
-# This prefix's Wine server: the one whose working folder is the prefix's server folder.
+# This prefix's Wine server: the one whose working folder is the prefix's server folder,
+# named after the prefix's device and inode (its parent folder differs between builds of Wine).
 server_pid() {
   local folder pid
-  folder="$(printf '/tmp/.wine-%s/server-%x-%x' "$(id -u)" $(stat -c '%d %i' "$WINEPREFIX"))"
+  folder="$(printf 'server-%x-%x' $(stat -c '%d %i' "$WINEPREFIX"))"
   for pid in /proc/[0-9]*; do
-    if [ "$(readlink "$pid/cwd" 2>/dev/null)" = "$folder" ] && [ "$(cat "$pid/comm" 2>/dev/null)" = wineserver ]; then
+    if [[ "$(readlink "$pid/cwd" 2>/dev/null)" == */"$folder" && "$(cat "$pid/comm" 2>/dev/null)" == wineserver* ]]; then
       echo "${pid#/proc/}"
       return
     fi
