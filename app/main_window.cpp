@@ -8,6 +8,7 @@
 #include "app/registry_store.h"
 #include "app/settings_table.h"
 #include "app/text_file.h"
+#include "error/error.h"
 #include "errors/frame.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
@@ -104,9 +105,7 @@ void frmMain::Form_Load() {
             if (Changer().BannerIsRemoved(DataFolder() + kBannerFile, DataFolder() + kClientBannerFile))
                 view.SetVisible(MainControl::cbtnRemoveBanner, false);
             frame.at(130);
-            if (program_.objFile().FileExists(strPicPath))
-                view.LoadPreview(strPicPath);
-            else
+            if (!program_.objFile().FileExists(strPicPath) || !ShowPreview(strPicPath))
                 view.SetVisible(MainControl::lblNotFound, true);
         }
         frame.at(140);
@@ -114,6 +113,17 @@ void frmMain::Form_Load() {
         frame.at(150);
         basMain::SetLanguage(program_, *this, program_.intLanguage);
     });
+}
+
+// A stored picture that no longer shows (damaged, replaced, beyond the pixel limit) is as
+// good as missing: a report at every start would stop the rest of start-up each time.
+bool frmMain::ShowPreview(const std::wstring& path) {
+    try {
+        view.LoadPreview(path);
+        return true;
+    } catch (const errors::Error&) {
+        return false;
+    }
 }
 
 void frmMain::PlaceWindow() {
@@ -159,13 +169,14 @@ void frmMain::cbtnOpen_Click() {
         frame.at(20);
         std::optional<std::wstring> chosen = program_.services.fileDialog.ShowOpen(texts::kPictureFilter);
         if (!chosen || chosen->empty()) return;
-        frame.at(30);
-        strPicPath = *chosen;
+        // Taken only once it shows, so that Apply writes the picture the preview shows.
         frame.at(40);
-        view.LoadPreview(strPicPath);
+        view.LoadPreview(*chosen);
         frame.at(50);
-        view.SetEnabled(MainControl::cbtnApply, true);
+        strPicPath = *chosen;
         frame.at(60);
+        view.SetEnabled(MainControl::cbtnApply, true);
+        frame.at(70);
         view.SetVisible(MainControl::lblNotFound, false);
     });
 }

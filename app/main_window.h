@@ -50,6 +50,7 @@ private:
     clsKalvex3& Changer();
     std::wstring DataFolder() const;
     void PlaceWindow();
+    bool ShowPreview(const std::wstring& path);
 
     Program& program_;
     std::unique_ptr<clsKalvex3> objChanger;

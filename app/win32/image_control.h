@@ -1,9 +1,11 @@
 #pragma once
-// An image control: a child window that shows a picture scaled to its own size.
+// An image control: a child window that shows a bitmap made at its own size.
 
 #include <windows.h>
 
-#include <ocidl.h>
+#include <string>
+
+#include "app/win32/pictures.h"
 
 namespace app::win32 {
 
@@ -11,8 +13,13 @@ namespace app::win32 {
 inline constexpr wchar_t kImageControlClass[] = L"Kalvex3.Picture";
 void RegisterImageControl(HINSTANCE instance);
 
-// The box keeps its own reference to the picture; none clears it.
-void ShowPicture(HWND box, IPicture* picture);
-IPicture* PictureOf(HWND box);
+// The box keeps the bitmap; an empty one clears it.
+void ShowPicture(HWND box, Bitmap picture);
+// The box decodes the picture file at its own size when it is first painted, so that a big
+// photo does not hold back the window that shows it. When the file does not decode, the
+// box stays empty and tells its parent through WM_COMMAND with this notification code.
+inline constexpr WORD kPictureNotShown = 1;
+void ShowPictureWhenPainted(HWND box, std::wstring path);
+HBITMAP PictureOf(HWND box);
 
 }  // namespace app::win32

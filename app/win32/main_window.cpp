@@ -144,7 +144,18 @@ void MainWindow::Select(MainControl option) {
     CheckRadioButton(window(), kFullSizePictureId, kOpenURLId, GetDlgCtrlID(Control(option)));
 }
 
-void MainWindow::LoadPreview(const std::wstring& path) { ShowPicture(preview_, LoadPictureFile(path).get()); }
+// Before the window shows (at start-up), the picture is only checked as far as its header
+// goes, and decoded once the window paints: a big photo does not hold back the window.
+void MainWindow::LoadPreview(const std::wstring& path) {
+    if (!IsWindowVisible(window())) {
+        CheckPictureFile(path);
+        ShowPictureWhenPainted(preview_, path);
+        return;
+    }
+    RECT box;
+    GetClientRect(preview_, &box);
+    ShowPicture(preview_, PreviewBitmap(path, box.right, box.bottom));
+}
 
 // Where the window is when neither minimised nor maximised, in screen pixels: closed from
 // either state, the window is to open again where the user left it. The placement gives
@@ -195,7 +206,10 @@ void MainWindow::ShowSettingsDialog() { SettingsDialog(instance_, frmMain_.setti
 
 void MainWindow::ShowAboutDialog() { AboutDialog(instance_, program_, window()).Show(); }
 
-void MainWindow::OnCommand(int id, int code, HWND) {
+void MainWindow::OnCommand(int id, int code, HWND control) {
+    // A stored picture that turned out not to decode is as good as missing, as start-up
+    // treats one whose header already tells so.
+    if (control == preview_ && code == kPictureNotShown) SetVisible(C::lblNotFound, true);
     if (code != BN_CLICKED) return;
     if (id == kFullSizePictureId) frmMain_.optFullSizePicture_Click();
     if (id == kOpenURLId) frmMain_.optOpenURL_Click();

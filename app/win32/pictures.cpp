@@ -1,7 +1,17 @@
 #include "app/win32/pictures.h"
 
+#include <wincodec.h>
+
+#include <algorithm>
+#include <cstdint>
 #include <cstring>
+#include <optional>
+#include <span>
 #include <string>
+#include <vector>
+
+#include "app/jpeg_eighth.h"
+#include "app/picture_header.h"
 
 #include "app/win32/com_error.h"
 #include "error/error.h"
@@ -49,6 +59,60 @@ private:
     HANDLE handle_;
 };
 
+[[noreturn]] void RaiseInvalidPicture() { errors::Raise(kInvalidPicture, errors::kRuntimeSource, L"Invalid picture"); }
+
+std::string ReadWholeFile(const std::wstring& path) {
+    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
+    LARGE_INTEGER size = {};
+    if (!GetFileSizeEx(file.get(), &size)) platform::RaiseLastError();
+    if (size.QuadPart >= MAXDWORD) errors::Raise(errors::RuntimeError::OutOfMemory);
+    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
+    DWORD got = 0;
+    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) platform::RaiseLastError();
+    bytes.resize(got);
+    return bytes;
+}
+
+struct CheckedPicture {
+    std::string bytes;
+    app::PictureSize size;
+    std::span<const std::uint8_t> view() const {
+        return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+    }
+};
+
+// The file's bytes, once its header has a size within the limit. The header decides before
+// any decoder sees the file: a decoder trusts the size it names and allocates for it,
+// gigabytes for a forged one.
+CheckedPicture ReadCheckedPicture(const std::wstring& path) {
+    CheckedPicture picture{ReadWholeFile(path), {}};
+    const std::optional<app::PictureSize> declared = app::ReadPictureSize(picture.view());
+    if (!declared || !app::IsShowableSize(*declared)) RaiseInvalidPicture();
+    picture.size = *declared;
+    return picture;
+}
+
+Bitmap BitmapOf(const app::AreaResampler& resampler, int width, int height) {
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down, as the rows come
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    if (!bitmap.get()) errors::Raise(errors::RuntimeError::OutOfMemory);
+    resampler.CopyTo(static_cast<std::uint8_t*>(bits));
+    return bitmap;
+}
+
+void Check(HRESULT hr) {
+    if (FAILED(hr)) RaiseInvalidPicture();
+}
+
 }  // namespace
 
 ComPtr<IPicture> IconPicture(HINSTANCE instance, int icon, int size) {
@@ -78,20 +142,64 @@ ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource) {
     return picture;
 }
 
-ComPtr<IPicture> LoadPictureFile(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.get(), &size)) platform::RaiseLastError();
-    if (size.QuadPart >= MAXDWORD) errors::Raise(errors::RuntimeError::OutOfMemory);
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD got = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) platform::RaiseLastError();
-    bytes.resize(got);
-    ComPtr<IPicture> picture = PictureFromBytes(bytes.data(), got);
-    if (!picture) errors::Raise(kInvalidPicture, errors::kRuntimeSource, L"Invalid picture");
-    return picture;
+void CheckPictureFile(const std::wstring& path) { ReadCheckedPicture(path); }
+
+Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
+    CheckedPicture picture = ReadCheckedPicture(path);
+    const auto previewWidth = static_cast<std::uint32_t>(width), previewHeight = static_cast<std::uint32_t>(height);
+    // A JPEG at least eight times the preview's size shows from its blocks' means: the
+    // imaging component would decode it whole first (Wine's even when asked to scale).
+    if (picture.size.width / 8 >= previewWidth && picture.size.height / 8 >= previewHeight) {
+        if (const std::optional<app::EighthPicture> eighth = app::DecodeJpegEighth(picture.view())) {
+            app::AreaResampler resampler(eighth->width, eighth->height, previewWidth, previewHeight);
+            for (std::uint32_t row = 0; row < eighth->height; ++row)
+                resampler.AddRow(&eighth->pixels[std::size_t{row} * eighth->width * 4]);
+            return BitmapOf(resampler, width, height);
+        }
+    }
+    std::string& bytes = picture.bytes;
+
+    ComPtr<IWICImagingFactory> factory;
+    const HRESULT created = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()));
+    if (FAILED(created)) RaiseAutomationError(created);
+    ComPtr<IWICStream> stream;
+    Check(factory->CreateStream(stream.put()));
+    Check(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())));
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, frame.put()));
+    UINT sourceWidth = 0, sourceHeight = 0;
+    Check(frame->GetSize(&sourceWidth, &sourceHeight));
+    if (!app::IsShowableSize({sourceWidth, sourceHeight})) RaiseInvalidPicture();
+    ComPtr<IWICFormatConverter> converter;
+    Check(factory->CreateFormatConverter(converter.put()));
+    Check(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                WICBitmapPaletteTypeCustom));
+
+    // A few rows at a time: the preview never needs a full-size copy of the picture. (The
+    // imaging component's own scaler is not used: Wine's ignores the interpolation mode and
+    // picks the nearest pixel, which drops rows and columns.)
+    app::AreaResampler resampler(sourceWidth, sourceHeight, static_cast<std::uint32_t>(width),
+                                 static_cast<std::uint32_t>(height));
+    constexpr UINT kStripRows = 16;
+    const UINT stride = sourceWidth * 4;
+    std::vector<std::uint8_t> strip(std::size_t{stride} * std::min(kStripRows, sourceHeight));
+    for (UINT top = 0; top < sourceHeight; top += kStripRows) {
+        const UINT rows = std::min(kStripRows, sourceHeight - top);
+        const WICRect rect = {0, static_cast<INT>(top), static_cast<INT>(sourceWidth), static_cast<INT>(rows)};
+        Check(converter->CopyPixels(&rect, stride, stride * rows, strip.data()));
+        for (UINT row = 0; row < rows; ++row) {
+            std::uint8_t* pixel = strip.data() + std::size_t{row} * stride;
+            // Premultiplied colours: adding the missing coverage puts them on white.
+            for (UINT x = 0; x < sourceWidth; ++x, pixel += 4)
+                for (int c = 0; c < 3; ++c) pixel[c] = static_cast<std::uint8_t>(std::min(255, pixel[c] + 255 - pixel[3]));
+            resampler.AddRow(strip.data() + std::size_t{row} * stride);
+        }
+    }
+
+    return BitmapOf(resampler, width, height);
 }
 
 void DrawPicture(HDC dc, IPicture* picture, const RECT& at) {

@@ -8,6 +8,7 @@
 #include <olectl.h>
 
 #include <string>
+#include <utility>
 
 #include "platform/win32/com_ptr.h"
 
@@ -17,9 +18,32 @@ namespace app::win32 {
 platform::ComPtr<IPicture> IconPicture(HINSTANCE instance, int icon, int size);
 // A picture file (JPEG, GIF, BMP) kept as a data resource.
 platform::ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource);
-// A JPEG, GIF or BMP file. A file that cannot be read raises the file error that the
-// system reports; content that is no picture raises "Invalid picture".
-platform::ComPtr<IPicture> LoadPictureFile(const std::wstring& path);
+// A bitmap that goes with its owner.
+class Bitmap {
+public:
+    Bitmap() = default;
+    explicit Bitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
+    Bitmap(Bitmap&& other) noexcept : bitmap_(std::exchange(other.bitmap_, nullptr)) {}
+    Bitmap& operator=(Bitmap&& other) noexcept {
+        std::swap(bitmap_, other.bitmap_);
+        return *this;
+    }
+    ~Bitmap() {
+        if (bitmap_) DeleteObject(bitmap_);
+    }
+    HBITMAP get() const { return bitmap_; }
+
+private:
+    HBITMAP bitmap_ = nullptr;
+};
+
+// A JPEG, GIF or BMP file at the given size in pixels, as a top-down 32-bit bitmap with
+// transparent parts on white. A file that cannot be read raises the file error that the
+// system reports; a file whose header names no size, or a size beyond the pixel limit, or
+// that does not decode, raises "Invalid picture".
+Bitmap PreviewBitmap(const std::wstring& path, int width, int height);
+// Raises what PreviewBitmap would for the file and its header, without decoding it.
+void CheckPictureFile(const std::wstring& path);
 // Draws the picture scaled to fill the rectangle.
 void DrawPicture(HDC dc, IPicture* picture, const RECT& at);
 

@@ -35,13 +35,13 @@ TEST_F(MainCommandsTest, ChoosingAPictureShowsItWithoutSavingIt) {
     EXPECT_EQ(Stored(L"PicturePath"), std::nullopt);
 }
 
-TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportWithThePathAlreadyTaken) {
+TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportAndIsNotTaken) {
     view.visible[C::lblNotFound] = true;
     view.unreadablePictures = {L"C:\\kaputt.bmp"};
     fileDialog.answers = {L"C:\\kaputt.bmp"};
     main.cbtnOpen_Click();
     EXPECT_NE(reportWindow.text.find(L"Call Stack: frmMain.cbtnOpen_Click()  at Line 40 "), std::wstring::npos);
-    EXPECT_EQ(main.picturePath(), L"C:\\kaputt.bmp");
+    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
     EXPECT_TRUE(view.visible[C::lblNotFound]);
 }
 

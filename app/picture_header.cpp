@@ -1,0 +1,114 @@
+#include "app/picture_header.h"
+
+#include <algorithm>
+#include <string_view>
+
+namespace app {
+
+namespace {
+
+std::uint32_t BigEndian16(std::span<const std::uint8_t> b, std::size_t at) { return b[at] << 8 | b[at + 1]; }
+std::uint32_t LittleEndian16(std::span<const std::uint8_t> b, std::size_t at) { return b[at] | b[at + 1] << 8; }
+std::uint32_t LittleEndian32(std::span<const std::uint8_t> b, std::size_t at) {
+    return LittleEndian16(b, at) | LittleEndian16(b, at + 2) << 16;
+}
+
+// The frame header (SOF0 to SOF15, but for the table markers among them) holds the size;
+// every segment before it says how long it is.
+std::optional<PictureSize> JpegSize(std::span<const std::uint8_t> b) {
+    std::size_t at = 2;
+    while (at + 4 <= b.size()) {
+        if (b[at] != 0xFF) return std::nullopt;
+        const std::uint8_t marker = b[at + 1];
+        if (marker == 0xFF) {  // fill byte before a marker
+            ++at;
+            continue;
+        }
+        if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD7)) {  // markers without a segment
+            at += 2;
+            continue;
+        }
+        if (marker == 0xD9 || marker == 0xDA) return std::nullopt;  // end or scan before any frame
+        const std::size_t length = BigEndian16(b, at + 2);
+        if (length < 2) return std::nullopt;
+        const bool frame = marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 && marker != 0xCC;
+        if (frame) {
+            if (length < 7 || at + 9 > b.size()) return std::nullopt;
+            return PictureSize{BigEndian16(b, at + 7), BigEndian16(b, at + 5)};
+        }
+        at += 2 + length;
+    }
+    return std::nullopt;
+}
+
+std::optional<PictureSize> BmpSize(std::span<const std::uint8_t> b) {
+    if (b.size() < 18) return std::nullopt;
+    const std::uint32_t headerSize = LittleEndian32(b, 14);
+    if (headerSize == 12) {  // the OS/2 header: unsigned 16-bit sizes
+        if (b.size() < 22) return std::nullopt;
+        return PictureSize{LittleEndian16(b, 18), LittleEndian16(b, 20)};
+    }
+    if (headerSize < 40 || b.size() < 26) return std::nullopt;
+    const auto width = static_cast<std::int32_t>(LittleEndian32(b, 18));
+    const auto height = static_cast<std::int32_t>(LittleEndian32(b, 22));
+    // A negative height is a top-down picture; a negative width is no picture at all.
+    if (width < 0 || height == INT32_MIN) return std::nullopt;
+    return PictureSize{static_cast<std::uint32_t>(width), static_cast<std::uint32_t>(height < 0 ? -height : height)};
+}
+
+bool StartsWith(std::span<const std::uint8_t> b, std::string_view magic) {
+    return b.size() >= magic.size() && std::equal(magic.begin(), magic.end(), b.begin(),
+                                                  [](char m, std::uint8_t c) { return static_cast<std::uint8_t>(m) == c; });
+}
+
+}  // namespace
+
+std::optional<PictureSize> ReadPictureSize(std::span<const std::uint8_t> bytes) {
+    if (StartsWith(bytes, "\xFF\xD8")) return JpegSize(bytes);
+    if (StartsWith(bytes, "BM")) return BmpSize(bytes);
+    if (StartsWith(bytes, "GIF87a") || StartsWith(bytes, "GIF89a")) {
+        if (bytes.size() < 10) return std::nullopt;
+        return PictureSize{LittleEndian16(bytes, 6), LittleEndian16(bytes, 8)};
+    }
+    return std::nullopt;
+}
+
+bool IsShowableSize(PictureSize size) {
+    return size.width > 0 && size.height > 0 &&
+           std::uint64_t{size.width} * size.height <= kMaxPicturePixels;
+}
+
+AreaResampler::AreaResampler(std::uint32_t sourceWidth, std::uint32_t sourceHeight, std::uint32_t width,
+                             std::uint32_t height)
+    : sourceWidth_(sourceWidth), sourceHeight_(sourceHeight), width_(width), height_(height),
+      sums_(std::size_t{width} * height * 3), line_(std::size_t{width} * 3) {}
+
+// Source pixel x covers [x * width, (x + 1) * width) and preview pixel j covers
+// [j * sourceWidth, (j + 1) * sourceWidth) on one scale; the overlap is the weight. Rows alike.
+void AreaResampler::AddRow(const std::uint8_t* pixels) {
+    if (row_ >= sourceHeight_) return;
+    std::fill(line_.begin(), line_.end(), 0);
+    for (std::uint64_t x = 0; x < sourceWidth_; ++x) {
+        const std::uint64_t begin = x * width_, end = begin + width_;
+        for (std::uint64_t j = begin / sourceWidth_; j < width_ && j * sourceWidth_ < end; ++j) {
+            const std::uint64_t weight = std::min(end, (j + 1) * sourceWidth_) - std::max(begin, j * sourceWidth_);
+            for (int c = 0; c < 3; ++c) line_[j * 3 + c] += weight * pixels[x * 4 + c];
+        }
+    }
+    const std::uint64_t begin = std::uint64_t{row_} * height_, end = begin + height_;
+    for (std::uint64_t i = begin / sourceHeight_; i < height_ && i * sourceHeight_ < end; ++i) {
+        const std::uint64_t weight = std::min(end, (i + 1) * sourceHeight_) - std::max(begin, i * sourceHeight_);
+        for (std::size_t k = 0; k < line_.size(); ++k) sums_[i * width_ * 3 + k] += weight * line_[k];
+    }
+    ++row_;
+}
+
+void AreaResampler::CopyTo(std::uint8_t* pixels) const {
+    const std::uint64_t whole = std::uint64_t{sourceWidth_} * sourceHeight_;
+    for (std::size_t p = 0; p < std::size_t{width_} * height_; ++p) {
+        for (int c = 0; c < 3; ++c) pixels[p * 4 + c] = static_cast<std::uint8_t>((sums_[p * 3 + c] + whole / 2) / whole);
+        pixels[p * 4 + 3] = 0;
+    }
+}
+
+}  // namespace app

@@ -1,0 +1,49 @@
+#pragma once
+// What a picture file's header says about it, read before anything decodes it, and the
+// pixel limit beyond which the program does not decode a picture at all.
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <vector>
+
+namespace app {
+
+struct PictureSize {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    bool operator==(const PictureSize&) const = default;
+};
+
+// A 50-megapixel camera photo (8688 x 5792) still shows; a header that claims more than this
+// would have the decoder allocate gigabytes for a 120 x 90 preview.
+inline constexpr std::uint64_t kMaxPicturePixels = 64'000'000;
+
+// The size that a JPEG, GIF or BMP header declares; nothing when the bytes are none of these
+// or their header ends before it names the size.
+std::optional<PictureSize> ReadPictureSize(std::span<const std::uint8_t> bytes);
+
+// Whether a picture of this size may be decoded: not empty, and within the pixel limit.
+bool IsShowableSize(PictureSize size);
+
+// Shrinks (or enlarges) a picture to the preview's size by area averaging: each preview
+// pixel is the mean of the picture's pixels under it, weighted by how much of each it
+// covers, so that no row or column is dropped. The picture arrives one row at a time, as a
+// decoder delivers it, so that no full-size copy is ever held.
+class AreaResampler {
+public:
+    AreaResampler(std::uint32_t sourceWidth, std::uint32_t sourceHeight, std::uint32_t width, std::uint32_t height);
+    // The next row of the picture, 4 bytes to a pixel (blue, green, red, unused).
+    void AddRow(const std::uint8_t* pixels);
+    // The preview, top-down, 4 bytes to a pixel; complete once every row was added.
+    void CopyTo(std::uint8_t* pixels) const;
+
+private:
+    std::uint32_t sourceWidth_, sourceHeight_, width_, height_;
+    std::uint32_t row_ = 0;
+    std::vector<std::uint64_t> sums_;  // per preview pixel and colour
+    std::vector<std::uint64_t> line_;  // the current source row, shrunk horizontally
+};
+
+}  // namespace app
