@@ -26,10 +26,9 @@ public:
     }
 };
 
-class RecordingShell final : public platform::Shell {
+class IgnoringShell final : public platform::Shell {
 public:
-    std::vector<std::wstring> opened;
-    void Open(const std::wstring& target) override { opened.push_back(target); }
+    void Open(const std::wstring&) override {}
 };
 
 // One monitor of 1024 x 768 pixels at 96 dpi, its work area the whole screen.

@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/about_view.h"
 #include "app/main_view.h"
 #include "app/main_window.h"
 #include "app/program.h"
@@ -131,14 +130,6 @@ public:
     void Close() override { closed = true; }
 };
 
-class FakeAboutView final : public app::AboutView {
-public:
-    std::map<app::AboutControl, std::wstring> text;
-    bool closed = false;
-    void SetText(app::AboutControl control, const std::wstring& t) override { text[control] = t; }
-    void Close() override { closed = true; }
-};
-
 class ProgramFixture : public ::testing::Test {
 protected:
     static constexpr wchar_t kOwnKey[] = L"SOFTWARE\\www.kalvex.example\\ICQLiteKalvex\\Settings";
@@ -155,7 +146,7 @@ protected:
     RealCodePage codePage;
     RecordingMessageBoxes boxes;
     ScriptedFileDialog fileDialog;
-    RecordingShell shell;
+    IgnoringShell shell;
     FakeScreen screen;
     FakeUserLocale locale;
     FakeSystemInfo system;
