@@ -151,7 +151,9 @@ TEST_F(ErrTraceTest, UserBandErrorsShowAMessageBoxInsteadOfTheReport) {
         window.text.clear();
         RaiseFromHandler(c.number);
         ASSERT_EQ(boxes.shown.size(), c.box ? 1u : 0u);
-        if (c.box) EXPECT_EQ(boxes.shown[0].text, L"Bitte erst ein Bild wählen.");
+        if (c.box) {
+            EXPECT_EQ(boxes.shown[0].text, L"Bitte erst ein Bild wählen.");
+        }
         EXPECT_EQ(window.text.starts_with(L"Bitte erst ein Bild wählen. \r\n"), c.report);
         EXPECT_EQ(window.calls.empty(), !c.report) << "the report window is left as it was";
     }
