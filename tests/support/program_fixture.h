@@ -10,7 +10,6 @@
 #include <string>
 #include <vector>
 
-#include "app/about_view.h"
 #include "app/main_view.h"
 #include "app/main_window.h"
 #include "app/program.h"
@@ -128,14 +127,6 @@ public:
     int LanguageCount() override { return static_cast<int>(languages.size()); }
     void SelectLanguage(int position) override { selected = position; }
     int SelectedLanguage() override { return selected; }
-    void Close() override { closed = true; }
-};
-
-class FakeAboutView final : public app::AboutView {
-public:
-    std::map<app::AboutControl, std::wstring> text;
-    bool closed = false;
-    void SetText(app::AboutControl control, const std::wstring& t) override { text[control] = t; }
     void Close() override { closed = true; }
 };
 

@@ -13,23 +13,18 @@ class RecordingReportWindow final : public errors::ReportView {
 public:
     std::wstring text;
     bool visible = false;
-    bool modelessRefused = false;  // as while a modal dialog is up
     std::vector<std::string> calls;
 
     void SetText(const std::wstring& t) override { text = t; calls.push_back("SetText"); }
     bool IsVisible() override { return visible; }
     bool ShowModeless() override {
         calls.push_back("ShowModeless");
-        if (modelessRefused) return false;
         visible = true;
         return true;
     }
     void ShowModal() override { calls.push_back("ShowModal"); }
     bool Activate() override { calls.push_back("Activate"); return true; }
-    void PlaceTextBox(int l, int t, int w, int h) override {
-        calls.push_back("PlaceTextBox " + std::to_string(l) + "," + std::to_string(t) + "," + std::to_string(w) +
-                        "," + std::to_string(h));
-    }
+    void PlaceTextBox(int, int, int, int) override {}
 };
 
 class RecordingMessageBoxes final : public platform::MessageBoxes {

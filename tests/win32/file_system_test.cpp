@@ -35,9 +35,6 @@ protected:
 };
 
 TEST_F(Win32FileSystemTest, FlagsAreWrittenAndReadAndHiddenOrSystemFilesAreThereButNotOrdinary) {
-    files.SetAttributes(path, kReadOnly | kHidden | kSystem);
-    EXPECT_EQ(SystemFlags(), kFlagBits);
-    EXPECT_EQ(files.Attributes(path) & 7, kReadOnly | kHidden | kSystem);
     const std::pair<std::int32_t, DWORD> flags[] = {{kReadOnly, FILE_ATTRIBUTE_READONLY},
                                                     {kHidden, FILE_ATTRIBUTE_HIDDEN},
                                                     {kSystem, FILE_ATTRIBUTE_SYSTEM},

@@ -42,29 +42,18 @@ protected:
 
 // The portable tests follow when a report replaces the text and when the window is made anew,
 // the end-to-end test that it shows; here the real window keeps its handle for a second
-// report, fits its text box to its size and goes with its close box.
-TEST_F(ReportWindowTest, OneWindowShowsTheLatestReportFillsItsSizeAndIsMadeAnewAfterClosing) {
+// report and goes with its close box.
+TEST_F(ReportWindowTest, OneWindowShowsTheLatestReportAndIsMadeAnewAfterClosing) {
     FailingHandler(53, L"first failure");
     Pump();
     const HWND first = window.window();
     ASSERT_NE(first, nullptr);
     EXPECT_TRUE(TextOf(window.textBox()).starts_with(L"first failure \r\n"));
-    const LONG style = GetWindowLongW(window.textBox(), GWL_STYLE);
-    EXPECT_TRUE(style & WS_HSCROLL) << "long lines scroll instead of wrapping";
-    EXPECT_TRUE(style & ES_MULTILINE);
 
     FailingHandler(61, L"second failure");
     Pump();
     EXPECT_EQ(window.window(), first);
     EXPECT_TRUE(TextOf(window.textBox()).starts_with(L"second failure \r\n"));
-
-    SetWindowPos(first, nullptr, 0, 0, 1000, 700, SWP_NOMOVE | SWP_NOZORDER);
-    Pump();
-    RECT client = {}, box = {};
-    GetClientRect(first, &client);
-    GetWindowRect(window.textBox(), &box);
-    MapWindowPoints(nullptr, first, reinterpret_cast<POINT*>(&box), 2);
-    EXPECT_TRUE(EqualRect(&box, &client));
 
     SendMessageW(first, WM_CLOSE, 0, 0);
     EXPECT_EQ(window.window(), nullptr);

@@ -22,16 +22,6 @@ public:
     HRESULT STDMETHODCALLTYPE OnRequestEdit(DISPID) override { return S_OK; }
 };
 
-class ViewChanges final : public StackObject<IAdviseSink, &IID_IAdviseSink> {
-public:
-    int changes = 0;
-    void STDMETHODCALLTYPE OnDataChange(FORMATETC*, STGMEDIUM*) override {}
-    void STDMETHODCALLTYPE OnViewChange(DWORD, LONG) override { ++changes; }
-    void STDMETHODCALLTYPE OnRename(IMoniker*) override {}
-    void STDMETHODCALLTYPE OnSave() override {}
-    void STDMETHODCALLTYPE OnClose() override {}
-};
-
 // Plain VARIANTs for the calls below, which clear them.
 VARIANT Of(VARTYPE type, LONGLONG number) {
     VARIANT v;
@@ -121,11 +111,6 @@ TEST_F(DispatchTest, EveryPropertyByItsDispatchIdIsNotifiedAndSurvivesAStream) {
     ComPtr<IFontDisp> readFont;
     ASSERT_EQ(button.query<_cButton>()->get_ButtonFont(readFont.put()), S_OK);
     EXPECT_TRUE(platform::SameObject(readFont.get(), font.get())) << "the template itself, not a copy";
-    wchar_t name[] = L"ButtonPictureAlign";
-    LPOLESTR names[] = {name};
-    DISPID id = 0;
-    EXPECT_EQ(button->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &id), S_OK);
-    EXPECT_EQ(id, 0x68030007);
 
     ComPtr<IStream> stream;
     ASSERT_EQ(CreateStreamOnHGlobal(nullptr, TRUE, stream.put()), S_OK);
@@ -172,19 +157,9 @@ TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
     Write(layout, L"_extenty", Of(VT_I4, 1349));
     Write(layout, L"buttoncaption", Text(L"&Übernehmen"));
     ComPtr<IDispatch> restored = CreateButton<IDispatch>();
-    ViewChanges viewChanges;
-    restored.query<IViewObject>()->SetAdvise(DVASPECT_CONTENT, 0, &viewChanges);
     ASSERT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), S_OK);
     EXPECT_EQ(Get(restored.get(), 0x68030004), L"&Übernehmen");
     EXPECT_EQ(restored.query<IPersistStreamInit>()->IsDirty(), S_FALSE);
-
-    ComPtr<IFontDisp> font;
-    restored.query<_cButton>()->get_ButtonFont(font.put());
-    CY size = {};
-    size.int64 = 200000;  // 20 points
-    viewChanges.changes = 0;
-    font.query<IFont>()->put_Size(size);
-    EXPECT_EQ(viewChanges.changes, 1) << "the host's change to the caption's own font is shown at once";
 }
 
 }  // namespace

@@ -1,12 +1,10 @@
 // The button drawn with GDI, checked at chosen points rather than as whole images, so that
 // the caption's font rendering cannot make the checks flaky. 2085 x 765 twips map onto
-// 139 x 51 pixels; the caption lies between y 15 and 36 from x 56 on, the stretched
-// picture box spans x 8 to 52 and y 3 to 47.
+// 139 x 51 pixels; the caption lies between y 15 and 36 from x 56 on.
 
 #include <gtest/gtest.h>
 
 #include "button/win32/gdi_toolkit.h"
-#include "button/win32/ole_picture.h"
 #include "button/win32/painter.h"
 #include "com_doubles.h"
 #include "support/button_fakes.h"
@@ -17,7 +15,6 @@ using namespace testing_support;
 namespace {
 
 constexpr COLORREF kYellow = RGB(255, 255, 0);
-constexpr COLORREF kGreen = RGB(0, 255, 0);
 
 class RenderingTest : public ::testing::Test {
 protected:
@@ -78,18 +75,6 @@ TEST_F(RenderingTest, EnabledDisabledAndFocusedLooks) {
     btn.SetButtonEnabled(false);
     EXPECT_EQ(At(100, 45), RGB(0xE0, 0xE0, 0xE0));
     EXPECT_EQ(At(100, 0), RGB(0xE0, 0xE0, 0xE0)) << "no border";
-}
-
-// Where the picture goes at which size is the layout's, followed by its portable tests.
-TEST_F(RenderingTest, PictureIsDrawnOnEitherSide) {
-    btn.SetButtonCaption(L"X");
-    btn.SetButtonPicture(std::make_shared<button::OlePicture>(SolidPicture(kGreen).query<IPicture>()));
-    EXPECT_EQ(At(30, 25), kGreen);
-    EXPECT_EQ(At(115, 25), kYellow);
-
-    btn.SetButtonPictureAlign(button::Rechts);
-    EXPECT_EQ(At(30, 25), kYellow);
-    EXPECT_EQ(At(115, 25), kGreen);
 }
 
 }  // namespace
