@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/client_page.h"
 #include "app/text_file.h"
 #include "errors/err_trace.h"
@@ -118,6 +120,20 @@ TEST_F(ClientPageTest, PageHoldsTheNormalisedLinkAndPictureAndEndsHiddenOnly) {
 TEST_F(ClientPageTest, QuotesCannotEndTheAttributesAndNothingElseIsEscaped) {
     objChanger.ChangePicture(L"C:\\a\"b.jpg", folder.Path(), L"x.example/?q=\"1\"&r=<2>");
     EXPECT_EQ(folder.Bytes(L"climage.html"), ClientPage("http://x.example/?q=&quot;1&quot;&r=<2>", "C:/a&quot;b.jpg"));
+}
+
+// Characters the ANSI code page (Windows-1252 here) lacks, in the link, the picture and a
+// client folder whose name holds them too: "ICQ 日本", and the picture "café фото😀.jpg" in it.
+TEST_F(ClientPageTest, WhatTheCodePageLacksBecomesOneReferencePerCodePointTheRestStaysAsBytes) {
+    std::filesystem::create_directory(std::filesystem::path(folder.Path()) / u8"ICQ \u65E5\u672C");
+    const std::wstring client = folder.File(L"ICQ \u65E5\u672C") + folder.Path().back();
+    files.WriteBytes(client + L"climage.html", "old");
+    const std::string clientBytes = std::filesystem::path(folder.Path()).generic_string() + "ICQ &#26085;&#26412;/";
+    objChanger.ChangePicture(client + L"caf\u00E9 \u0444\u043E\u0442\u043E\U0001F600.jpg", client,
+                             L"x.example/\u20AC\u0444?q=\u65E5\U0001F600\"");
+    EXPECT_EQ(files.ReadBytes(client + L"climage.html"),
+              ClientPage("http://x.example/\x80&#1092;?q=&#26085;&#128512;&quot;",
+                         clientBytes + "caf\xE9 &#1092;&#1086;&#1090;&#1086;&#128512;.jpg"));
 }
 
 TEST_F(ClientPageTest, MissingPageFailsBeforeAnythingIsWritten) {

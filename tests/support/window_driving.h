@@ -15,6 +15,12 @@ inline std::wstring TextOf(HWND window) {
     return text;
 }
 
+inline std::wstring ClassOf(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
 // A file of the build tree as Windows programs under Wine see it: the root is drive Z.
 inline std::wstring BuildTreePath(const char* path) {
     std::wstring windowsPath = L"Z:";
