@@ -4,6 +4,7 @@
 #include "app/win32/about_dialog.h"
 #include "app/win32/image_control.h"
 #include "app/win32/pictures.h"
+#include "app/win32/main_window_buttons.h"
 #include "app/win32/resources.h"
 #include "app/win32/settings_dialog.h"
 #include "platform/units.h"
@@ -24,14 +25,6 @@ constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr Typeface kButtonFont{L"MS Sans Serif", 975, false};
 
-// The buttons' stored properties; every one shows its small picture unstretched.
-constexpr StoredButton kSettings{L"Einstellungen", kRectangle, kWindowBackground, kBlack, IDI_SETTINGS, false, 975};
-constexpr StoredButton kInfo{L"Info", kRectangle, kWindowBackground, kButtonText, IDI_INFO, false, 975};
-constexpr StoredButton kOpen{L"Bild öffnen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_OPEN, false, 975};
-constexpr StoredButton kApply{L"Änderungen übernehmen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_APPLY,
-                              false, 975};
-constexpr StoredButton kRemoveBanner{L"Banner entfernen", kRoundedRectangle, kTooltipBackground, kBlack, IDI_BANNER,
-                                     false, 975};
 
 constexpr TwipsRect kFrame{120, 1800, 4335, 1575};
 
@@ -63,9 +56,9 @@ void MainWindow::CreateControls() {
     RegisterImageControl(instance_);
     constexpr DWORD label = WS_VISIBLE | WS_CLIPSIBLINGS | SS_LEFT | SS_NOPREFIX;
     // In tab order.
-    buttons_[C::cbtnOpen] = &AddButton(kOpen, {240, 1080, 2295, 615}, [this] { frmMain_.cbtnOpen_Click(); });
+    buttons_[C::cbtnOpen] = &AddButton(kOpenButton, {240, 1080, 2295, 615}, [this] { frmMain_.cbtnOpen_Click(); });
     buttons_[C::cbtnRemoveBanner] =
-        &AddButton(kRemoveBanner, {240, 360, 2295, 615}, [this] { frmMain_.cbtnRemoveBanner_Click(); });
+        &AddButton(kRemoveBannerButton, {240, 360, 2295, 615}, [this] { frmMain_.cbtnRemoveBanner_Click(); });
     windows_[C::fraPictureClick] =
         Add(L"Button", L"Beim Klicken auf das Bild...", WS_VISIBLE | WS_CLIPSIBLINGS | BS_GROUPBOX, kFrame);
     windows_[C::optFullSizePicture] =
@@ -75,14 +68,14 @@ void MainWindow::CreateControls() {
                                   InFrame(120, 720, 4095, 255), kStandardFont, kOpenURLId);
     windows_[C::txtURL] = Add(L"Edit", L"", WS_VISIBLE | WS_TABSTOP | WS_GROUP | WS_DISABLED | ES_AUTOHSCROLL,
                               InFrame(360, 1080, 3855, 285), kStandardFont, kURLId, WS_EX_CLIENTEDGE);
-    buttons_[C::cbtnApply] = &AddButton(kApply, {120, 3480, 4335, 615}, [this] { frmMain_.cbtnApply_Click(); });
-    buttons_[C::cbtnInfo] = &AddButton(kInfo, {120, 4200, 2055, 615}, [this] { frmMain_.cbtnInfo_Click(); });
+    buttons_[C::cbtnApply] = &AddButton(kApplyButton, {120, 3480, 4335, 615}, [this] { frmMain_.cbtnApply_Click(); });
+    buttons_[C::cbtnInfo] = &AddButton(kInfoButton, {120, 4200, 2055, 615}, [this] { frmMain_.cbtnInfo_Click(); });
     windows_[C::lblPreview] = Add(L"Static", L"Vorschau:", label, {2640, 120, 1815, 255});
     windows_[C::lblRemovedBanner] = Add(L"Static", L"Banner wurden bereits entfernt", label, {240, 600, 2295, 255});
     windows_[C::lblNotFound] = Add(L"Static", L"Das Bild wurde gelöscht oder verschoben", label & ~WS_VISIBLE,
                                    {2640, 480, 1815, 1095});
     buttons_[C::cbtnSettings] =
-        &AddButton(kSettings, {2400, 4200, 2055, 615}, [this] { frmMain_.cbtnSettings_Click(); });
+        &AddButton(kSettingsButton, {2400, 4200, 2055, 615}, [this] { frmMain_.cbtnSettings_Click(); });
     preview_ = Add(kImageControlClass, L"", WS_VISIBLE | WS_CLIPSIBLINGS, {2640, 360, 1800, 1350});
 
     SendMessageW(windows_[C::optFullSizePicture], BM_SETCHECK, BST_CHECKED, 0);

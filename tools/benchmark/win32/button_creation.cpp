@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "app/win32/form.h"
+#include "app/win32/main_window_buttons.h"
 #include "app/win32/resources.h"
 #include "error/error.h"
 
@@ -26,14 +27,6 @@ namespace {
 using namespace app::win32;
 using Clock = std::chrono::steady_clock;
 
-// The main window's buttons, as it stores them.
-constexpr StoredButton kSettings{L"Einstellungen", kRectangle, kWindowBackground, kBlack, IDI_SETTINGS, false, 975};
-constexpr StoredButton kInfo{L"Info", kRectangle, kWindowBackground, kButtonText, IDI_INFO, false, 975};
-constexpr StoredButton kOpen{L"Bild öffnen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_OPEN, false, 975};
-constexpr StoredButton kApply{L"Änderungen übernehmen", kRoundedRectangle, kTooltipBackground, kButtonText, IDI_APPLY,
-                              false, 975};
-constexpr StoredButton kRemoveBanner{L"Banner entfernen", kRoundedRectangle, kTooltipBackground, kBlack, IDI_BANNER,
-                                     false, 975};
 
 class ButtonWindow final : public Form {
 public:
@@ -43,11 +36,11 @@ public:
 
     double AddFiveButtons() {
         const auto start = Clock::now();
-        AddButton(kOpen, {240, 1080, 2295, 615}, [] {});
-        AddButton(kRemoveBanner, {240, 360, 2295, 615}, [] {});
-        AddButton(kApply, {120, 3480, 4335, 615}, [] {});
-        AddButton(kInfo, {120, 4200, 2055, 615}, [] {});
-        AddButton(kSettings, {2400, 4200, 2055, 615}, [] {});
+        AddButton(kOpenButton, {240, 1080, 2295, 615}, [] {});
+        AddButton(kRemoveBannerButton, {240, 360, 2295, 615}, [] {});
+        AddButton(kApplyButton, {120, 3480, 4335, 615}, [] {});
+        AddButton(kInfoButton, {120, 4200, 2055, 615}, [] {});
+        AddButton(kSettingsButton, {2400, 4200, 2055, 615}, [] {});
         return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
     }
 };
