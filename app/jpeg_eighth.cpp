@@ -41,7 +41,7 @@ bool Build(Huffman& table, const std::uint8_t* counts, const std::uint8_t* value
 }
 
 // The entropy-coded bits of a scan: stuffed zero bytes dropped; at a marker or the end of
-// the data only zero bits follow.
+// the data only zero bits follow, and the bits are used up once those are all that is left.
 class BitReader {
 public:
     BitReader(std::span<const std::uint8_t> bytes, std::size_t at) : bytes_(bytes), at_(at) {}
@@ -52,6 +52,7 @@ public:
         const auto value = static_cast<std::int32_t>(buffer_ >> (32 - n));
         buffer_ <<= n;
         count_ -= n;
+        padding_ = std::min(padding_, count_);
         return value;
     }
     // A coefficient's extra bits as the signed number they stand for.
@@ -76,9 +77,13 @@ public:
     // Goes past the next restart marker; the bits before it are padding.
     void Restart() {
         buffer_ = 0;
-        count_ = 0;
+        count_ = padding_ = 0;
         while (at_ + 1 < bytes_.size() && !(bytes_[at_] == 0xFF && bytes_[at_ + 1] >= 0xD0 && bytes_[at_ + 1] <= 0xD7)) ++at_;
         at_ = std::min(at_ + 2, bytes_.size());
+    }
+    bool UsedUp() const { return count_ == padding_ && AtMarker(); }
+    bool AtRestart() const {
+        return at_ + 1 < bytes_.size() && bytes_[at_] == 0xFF && bytes_[at_ + 1] >= 0xD0 && bytes_[at_ + 1] <= 0xD7;
     }
     // Where the next marker after the scan begins.
     std::size_t End() const {
@@ -89,30 +94,27 @@ public:
     }
 
 private:
+    // A marker, or the end of the data: the scan's data has ended.
+    bool AtMarker() const {
+        return at_ >= bytes_.size() || (bytes_[at_] == 0xFF && (at_ + 1 >= bytes_.size() || bytes_[at_ + 1] != 0));
+    }
     void Fill() {
         while (count_ <= 24) {
-            buffer_ |= std::uint32_t{NextByte()} << (24 - count_);
+            if (AtMarker()) {
+                padding_ += 8;
+            } else {
+                buffer_ |= std::uint32_t{bytes_[at_]} << (24 - count_);
+                at_ += bytes_[at_] == 0xFF ? 2 : 1;  // a stuffed zero follows
+            }
             count_ += 8;
         }
-    }
-    std::uint8_t NextByte() {
-        if (at_ >= bytes_.size()) return 0;
-        const std::uint8_t byte = bytes_[at_];
-        if (byte != 0xFF) {
-            ++at_;
-            return byte;
-        }
-        if (at_ + 1 < bytes_.size() && bytes_[at_ + 1] == 0) {
-            at_ += 2;
-            return byte;
-        }
-        return 0;  // a marker: the scan's data has ended
     }
 
     std::span<const std::uint8_t> bytes_;
     std::size_t at_;
     std::uint32_t buffer_ = 0;  // the next bits, first at the top
     int count_ = 0;
+    int padding_ = 0;  // how many of them, the last ones, are zeros past the data's end
 };
 
 struct Component {
@@ -161,26 +163,29 @@ bool ReadFrame(std::span<const std::uint8_t> s, Frame& frame) {
 }
 
 // Decodes one scan's blocks, keeping each block's first coefficient and reading past the rest.
-bool ReadScan(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> header, std::size_t data,
+EighthResult ReadScan(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t> header, std::size_t data,
               Frame& frame, const std::array<Huffman, 4>& dcTables, const std::array<Huffman, 4>& acTables,
               std::uint32_t restartInterval, std::size_t& end) {
-    if (frame.components.empty() || header.empty()) return false;
+    constexpr EighthResult kNotRead = EighthResult::LeftToDecoder;
+    if (frame.components.empty() || header.empty()) return kNotRead;
     const std::size_t count = header[0];
-    if (count < 1 || count > frame.components.size() || header.size() != 4 + 2 * count) return false;
+    if (count < 1 || count > frame.components.size() || header.size() != 4 + 2 * count) return kNotRead;
     std::vector<Component*> scan;
     for (std::size_t i = 0; i < count; ++i) {
         auto found = std::find_if(frame.components.begin(), frame.components.end(),
                                   [&](const Component& c) { return c.id == header[1 + 2 * i]; });
-        if (found == frame.components.end()) return false;
+        if (found == frame.components.end()) return kNotRead;
+        // Each scan would go over every block of the frame again, for a few bytes each.
+        if (found->scanned) return EighthResult::Refused;
         found->dcTable = header[2 + 2 * i] >> 4;
         found->acTable = header[2 + 2 * i] & 15;
         if (found->dcTable > 3 || found->acTable > 3 || !dcTables[found->dcTable].defined ||
             !acTables[found->acTable].defined)
-            return false;
+            return kNotRead;
         found->scanned = true;
         scan.push_back(&*found);
     }
-    if (header[1 + 2 * count] != 0 || header[2 + 2 * count] != 63 || header[3 + 2 * count] != 0) return false;
+    if (header[1 + 2 * count] != 0 || header[2 + 2 * count] != 63 || header[3 + 2 * count] != 0) return kNotRead;
 
     BitReader reader(bytes, data);
     const auto block = [&](Component& c, std::uint32_t x, std::uint32_t y, std::int32_t& previous) {
@@ -214,30 +219,39 @@ bool ReadScan(std::span<const std::uint8_t> bytes, std::span<const std::uint8_t>
             reader.Restart();
             previous = {};
         }
+        // With the data used up, the rest of the scan stays mid-grey, or the rest of this
+        // interval when a restart marker follows.
+        if (reader.UsedUp()) {
+            if (!restartInterval || !reader.AtRestart()) break;
+            unit += restartInterval - 1 - unit % restartInterval;
+            continue;
+        }
         const auto x = static_cast<std::uint32_t>(unit % wide), y = static_cast<std::uint32_t>(unit / wide);
         if (single) {
-            if (!block(only, x, y, previous[0])) return false;
+            if (!block(only, x, y, previous[0])) return kNotRead;
             continue;
         }
         for (std::size_t i = 0; i < count; ++i)
             for (int by = 0; by < scan[i]->v; ++by)
                 for (int bx = 0; bx < scan[i]->h; ++bx)
-                    if (!block(*scan[i], x * scan[i]->h + bx, y * scan[i]->v + by, previous[i])) return false;
+                    if (!block(*scan[i], x * scan[i]->h + bx, y * scan[i]->v + by, previous[i])) return kNotRead;
     }
     end = reader.End();
-    return true;
+    return EighthResult::Decoded;
 }
 
 std::uint8_t Clamp(std::int32_t value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
 
 }  // namespace
 
-std::optional<EighthPicture> DecodeJpegEighth(std::span<const std::uint8_t> bytes) {
-    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return std::nullopt;
+EighthResult DecodeJpegEighth(std::span<const std::uint8_t> bytes, EighthPicture& picture) {
+    constexpr EighthResult kNotRead = EighthResult::LeftToDecoder;
+    if (bytes.size() < 4 || bytes[0] != 0xFF || bytes[1] != 0xD8) return kNotRead;
     std::array<std::int32_t, 4> quant{};  // each table's first step, the one of the block's mean
     std::array<bool, 4> quantDefined{};
     std::array<Huffman, 4> dcTables, acTables;
     std::uint32_t restartInterval = 0;
+    bool adobeRgb = false;
     Frame frame;
     std::size_t at = 2;
     for (;;) {
@@ -247,15 +261,15 @@ std::optional<EighthPicture> DecodeJpegEighth(std::span<const std::uint8_t> byte
         at += 2;
         if (marker == 0xD9) break;
         if (marker == 0x01 || (marker >= 0xD0 && marker <= 0xD8)) continue;
-        if (at + 2 > bytes.size()) return std::nullopt;
+        if (at + 2 > bytes.size()) return kNotRead;
         const std::size_t length = Word(bytes, at);
-        if (length < 2 || at + length > bytes.size()) return std::nullopt;
+        if (length < 2 || at + length > bytes.size()) return kNotRead;
         const std::span<const std::uint8_t> s = bytes.subspan(at + 2, length - 2);
         if (marker == 0xDB) {
             for (std::size_t i = 0; i < s.size();) {
                 const int precision = s[i] >> 4, table = s[i] & 15;
                 const std::size_t size = precision ? 128 : 64;
-                if (precision > 1 || table > 3 || i + 1 + size > s.size()) return std::nullopt;
+                if (precision > 1 || table > 3 || i + 1 + size > s.size()) return kNotRead;
                 quant[table] = precision ? static_cast<std::int32_t>(Word(s, i + 1)) : s[i + 1];
                 quantDefined[table] = true;
                 i += 1 + size;
@@ -263,34 +277,40 @@ std::optional<EighthPicture> DecodeJpegEighth(std::span<const std::uint8_t> byte
         } else if (marker == 0xC4) {
             for (std::size_t i = 0; i < s.size();) {
                 const int kind = s[i] >> 4, table = s[i] & 15;
-                if (kind > 1 || table > 3 || i + 17 > s.size()) return std::nullopt;
+                if (kind > 1 || table > 3 || i + 17 > s.size()) return kNotRead;
                 int total = 0;
                 for (int n = 0; n < 16; ++n) total += s[i + 1 + n];
-                if (total > 256 || i + 17 + total > s.size()) return std::nullopt;
-                if (!Build((kind ? acTables : dcTables)[table], &s[i + 1], &s[i + 17], total)) return std::nullopt;
+                if (total > 256 || i + 17 + total > s.size()) return kNotRead;
+                if (!Build((kind ? acTables : dcTables)[table], &s[i + 1], &s[i + 17], total)) return kNotRead;
                 i += 17 + total;
             }
         } else if (marker == 0xC0 || marker == 0xC1) {
-            if (!ReadFrame(s, frame)) return std::nullopt;
-        } else if ((marker >= 0xC2 && marker <= 0xCF && marker != 0xC4) ||
-                   (marker == 0xEE && s.size() >= 5 && std::equal(s.begin(), s.begin() + 5, "Adobe"))) {
-            return std::nullopt;  // progressive, lossless, arithmetic-coded; or colours of Adobe's choosing
+            if (!ReadFrame(s, frame)) return kNotRead;
+        } else if (marker >= 0xC2 && marker <= 0xCF && marker != 0xC4) {
+            return kNotRead;  // progressive, lossless, arithmetic-coded
+        } else if (marker == 0xEE && s.size() >= 5 && std::equal(s.begin(), s.begin() + 5, "Adobe")) {
+            // Its transform flag: 0 none (RGB), 1 YCbCr; anything else is for a full decoder.
+            if (s.size() < 12 || s[11] > 1) return kNotRead;
+            adobeRgb = s[11] == 0;
         } else if (marker == 0xDD) {
-            if (s.size() < 2) return std::nullopt;
+            if (s.size() < 2) return kNotRead;
             restartInterval = Word(s, 0);
         } else if (marker == 0xDA) {
             std::size_t end = 0;
-            if (!ReadScan(bytes, s, at + length, frame, dcTables, acTables, restartInterval, end)) return std::nullopt;
+            const EighthResult scan = ReadScan(bytes, s, at + length, frame, dcTables, acTables, restartInterval, end);
+            if (scan != EighthResult::Decoded) return scan;
             at = end;
             continue;
         }
         at += length;
     }
-    if (frame.components.empty()) return std::nullopt;
+    if (frame.components.empty()) return kNotRead;
     for (const Component& c : frame.components)
-        if (!c.scanned || !quantDefined[c.quantTable]) return std::nullopt;
+        if (!c.scanned || !quantDefined[c.quantTable]) return kNotRead;
 
-    EighthPicture picture;
+    // Named R, G and B, components hold colours as they are, as the platform's decoder reads them.
+    const std::vector<Component>& named = frame.components;
+    const bool rgb = adobeRgb || (named.size() == 3 && named[0].id == 'R' && named[1].id == 'G' && named[2].id == 'B');
     picture.width = CeilDiv(frame.width, 8);
     picture.height = CeilDiv(frame.height, 8);
     picture.pixels.resize(std::size_t{picture.width} * picture.height * 4);
@@ -310,12 +330,16 @@ std::optional<EighthPicture> DecodeJpegEighth(std::span<const std::uint8_t> byte
                 pixel[0] = pixel[1] = pixel[2] = static_cast<std::uint8_t>(value[0]);
                 continue;
             }
+            if (rgb) {
+                for (int i = 0; i < 3; ++i) pixel[2 - i] = static_cast<std::uint8_t>(value[i]);
+                continue;
+            }
             const std::int32_t luma = value[0] * 1024, cb = value[1] - 128, cr = value[2] - 128;
             pixel[0] = Clamp((luma + 1815 * cb + 512) >> 10);
             pixel[1] = Clamp((luma - 352 * cb - 731 * cr + 512) >> 10);
             pixel[2] = Clamp((luma + 1436 * cr + 512) >> 10);
         }
-    return picture;
+    return EighthResult::Decoded;
 }
 
 }  // namespace app

@@ -5,7 +5,6 @@
 // keeps a 12-megapixel photo from costing 36 MB at every start.
 
 #include <cstdint>
-#include <optional>
 #include <span>
 #include <vector>
 
@@ -17,10 +16,17 @@ struct EighthPicture {
     std::vector<std::uint8_t> pixels;  // top-down, 4 bytes to a pixel: blue, green, red, unused
 };
 
+enum class EighthResult {
+    Decoded,
+    LeftToDecoder,  // another kind of JPEG, or data it cannot make sense of: for a full decoder
+    Refused,        // no JPEG a decoder should be given: a component in two scans of its frame
+};
+
 // Reads baseline and extended sequential Huffman-coded JPEGs of 8 bits with one or three
-// components (grey or YCbCr). Nothing for any other kind, and for data it cannot make sense
-// of: the caller then leaves the picture to a full decoder. Data that ends early reads as
-// zeros, as full decoders treat it.
-std::optional<EighthPicture> DecodeJpegEighth(std::span<const std::uint8_t> bytes);
+// components: grey, YCbCr, or RGB when the components are named R, G and B or an Adobe
+// marker says that the colours are not transformed. A scan ends where its data does; the
+// rest of its blocks stay mid-grey, as full decoders leave them, so that the work never
+// exceeds what the file holds.
+EighthResult DecodeJpegEighth(std::span<const std::uint8_t> bytes, EighthPicture& picture);
 
 }  // namespace app

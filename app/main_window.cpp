@@ -115,13 +115,14 @@ void frmMain::Form_Load() {
     });
 }
 
-// A stored picture that no longer shows (damaged, replaced, beyond the pixel limit) is as
-// good as missing: a report at every start would stop the rest of start-up each time.
+// A stored picture that no longer shows (damaged, replaced, beyond the pixel limit, beyond
+// the memory at hand) is as good as missing: a report at every start would stop the rest of
+// start-up each time.
 bool frmMain::ShowPreview(const std::wstring& path) {
     try {
         view.LoadPreview(path);
         return true;
-    } catch (const errors::Error&) {
+    } catch (const std::exception&) {
         return false;
     }
 }

@@ -5,13 +5,13 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <new>
 #include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
-#include "app/jpeg_eighth.h"
-#include "app/picture_header.h"
+#include "app/picture_preview.h"
 
 #include "app/win32/com_error.h"
 #include "error/error.h"
@@ -61,40 +61,45 @@ private:
 
 [[noreturn]] void RaiseInvalidPicture() { errors::Raise(kInvalidPicture, errors::kRuntimeSource, L"Invalid picture"); }
 
-std::string ReadWholeFile(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
-    LARGE_INTEGER size = {};
-    if (!GetFileSizeEx(file.get(), &size)) platform::RaiseLastError();
-    if (size.QuadPart >= MAXDWORD) errors::Raise(errors::RuntimeError::OutOfMemory);
-    std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
-    DWORD got = 0;
-    if (!ReadFile(file.get(), bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr)) platform::RaiseLastError();
-    bytes.resize(got);
-    return bytes;
-}
-
-struct CheckedPicture {
-    std::string bytes;
-    app::PictureSize size;
-    std::span<const std::uint8_t> view() const {
-        return {reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()};
+// The picture file, opened for reading; one beyond the biggest that a picture within the
+// pixel limit needs is refused before anything of it is read.
+struct PictureFile {
+    explicit PictureFile(const std::wstring& path)
+        : handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                             FILE_ATTRIBUTE_NORMAL, nullptr)) {
+        if (handle.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
+        LARGE_INTEGER length = {};
+        if (!GetFileSizeEx(handle.get(), &length)) platform::RaiseLastError();
+        if (static_cast<std::uint64_t>(length.QuadPart) > app::kMaxPictureFileBytes) RaiseInvalidPicture();
+        size = static_cast<std::size_t>(length.QuadPart);
     }
+    std::size_t Read(std::uint64_t offset, std::span<std::uint8_t> into) const {
+        OVERLAPPED at = {};
+        at.Offset = static_cast<DWORD>(offset);
+        at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+        DWORD got = 0;
+        if (!ReadFile(handle.get(), into.data(), static_cast<DWORD>(into.size()), &got, &at) &&
+            GetLastError() != ERROR_HANDLE_EOF)
+            platform::RaiseLastError();
+        return got;
+    }
+
+    FileHandle handle;
+    std::size_t size = 0;
 };
 
-// The file's bytes, once its header has a size within the limit. The header decides before
-// any decoder sees the file: a decoder trusts the size it names and allocates for it,
-// gigabytes for a forged one.
-CheckedPicture ReadCheckedPicture(const std::wstring& path) {
-    CheckedPicture picture{ReadWholeFile(path), {}};
-    const std::optional<app::PictureSize> declared = app::ReadPictureSize(picture.view());
-    if (!declared || !app::IsShowableSize(*declared)) RaiseInvalidPicture();
-    picture.size = *declared;
-    return picture;
+// What making runs fails as "Invalid picture" when memory runs out too: a picture too big
+// for the memory at hand is as unshowable as a damaged one, never a failure of the program.
+template <class Making>
+auto MakingPicture(Making making) {
+    try {
+        return making();
+    } catch (const std::bad_alloc&) {
+        RaiseInvalidPicture();
+    }
 }
 
-Bitmap BitmapOf(const app::AreaResampler& resampler, int width, int height) {
+Bitmap BitmapOf(const std::vector<std::uint8_t>& pixels, int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -104,13 +109,58 @@ Bitmap BitmapOf(const app::AreaResampler& resampler, int width, int height) {
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
     Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
-    if (!bitmap.get()) errors::Raise(errors::RuntimeError::OutOfMemory);
-    resampler.CopyTo(static_cast<std::uint8_t*>(bits));
+    if (!bitmap.get()) RaiseInvalidPicture();
+    std::memcpy(bits, pixels.data(), pixels.size());
     return bitmap;
 }
 
 void Check(HRESULT hr) {
     if (FAILED(hr)) RaiseInvalidPicture();
+}
+
+// The picture through the imaging component, at the preview's size.
+std::vector<std::uint8_t> Decoded(std::vector<std::uint8_t>& bytes, std::uint32_t width, std::uint32_t height) {
+    ComPtr<IWICImagingFactory> factory;
+    const HRESULT created = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
+                                             IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()));
+    if (FAILED(created)) RaiseAutomationError(created);
+    ComPtr<IWICStream> stream;
+    Check(factory->CreateStream(stream.put()));
+    Check(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size())));
+    ComPtr<IWICBitmapDecoder> decoder;
+    Check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
+    ComPtr<IWICBitmapFrameDecode> frame;
+    Check(decoder->GetFrame(0, frame.put()));
+    UINT sourceWidth = 0, sourceHeight = 0;
+    Check(frame->GetSize(&sourceWidth, &sourceHeight));
+    if (!app::IsShowableSize({sourceWidth, sourceHeight})) RaiseInvalidPicture();
+    ComPtr<IWICFormatConverter> converter;
+    Check(factory->CreateFormatConverter(converter.put()));
+    Check(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+                                WICBitmapPaletteTypeCustom));
+
+    // A few rows at a time: the preview never needs a full-size copy of the picture. (The
+    // imaging component's own scaler is not used: Wine's ignores the interpolation mode and
+    // picks the nearest pixel, which drops rows and columns.)
+    app::AreaResampler resampler(sourceWidth, sourceHeight, width, height);
+    constexpr UINT kStripRows = 16;
+    const UINT stride = sourceWidth * 4;
+    std::vector<std::uint8_t> strip(std::size_t{stride} * std::min(kStripRows, sourceHeight));
+    for (UINT top = 0; top < sourceHeight; top += kStripRows) {
+        const UINT rows = std::min(kStripRows, sourceHeight - top);
+        const WICRect rect = {0, static_cast<INT>(top), static_cast<INT>(sourceWidth), static_cast<INT>(rows)};
+        Check(converter->CopyPixels(&rect, stride, stride * rows, strip.data()));
+        for (UINT row = 0; row < rows; ++row) {
+            std::uint8_t* pixel = strip.data() + std::size_t{row} * stride;
+            // Premultiplied colours: adding the missing coverage puts them on white.
+            for (UINT x = 0; x < sourceWidth; ++x, pixel += 4)
+                for (int c = 0; c < 3; ++c) pixel[c] = static_cast<std::uint8_t>(std::min(255, pixel[c] + 255 - pixel[3]));
+            resampler.AddRow(strip.data() + std::size_t{row} * stride);
+        }
+    }
+    std::vector<std::uint8_t> pixels(std::size_t{width} * height * 4);
+    resampler.CopyTo(pixels.data());
+    return pixels;
 }
 
 }  // namespace
@@ -142,64 +192,31 @@ ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource) {
     return picture;
 }
 
-void CheckPictureFile(const std::wstring& path) { ReadCheckedPicture(path); }
+void CheckPictureFile(const std::wstring& path) {
+    MakingPicture([&] {
+        const PictureFile file(path);
+        const std::optional<app::PictureSize> declared =
+            app::ReadPictureSize([&](std::uint64_t offset, std::span<std::uint8_t> into) { return file.Read(offset, into); });
+        if (!declared || !app::IsShowableSize(*declared)) RaiseInvalidPicture();
+    });
+}
 
 Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
-    CheckedPicture picture = ReadCheckedPicture(path);
-    const auto previewWidth = static_cast<std::uint32_t>(width), previewHeight = static_cast<std::uint32_t>(height);
-    // A JPEG at least eight times the preview's size shows from its blocks' means: the
-    // imaging component would decode it whole first (Wine's even when asked to scale).
-    if (picture.size.width / 8 >= previewWidth && picture.size.height / 8 >= previewHeight) {
-        if (const std::optional<app::EighthPicture> eighth = app::DecodeJpegEighth(picture.view())) {
-            app::AreaResampler resampler(eighth->width, eighth->height, previewWidth, previewHeight);
-            for (std::uint32_t row = 0; row < eighth->height; ++row)
-                resampler.AddRow(&eighth->pixels[std::size_t{row} * eighth->width * 4]);
-            return BitmapOf(resampler, width, height);
+    return MakingPicture([&] {
+        std::vector<std::uint8_t> bytes;
+        {
+            const PictureFile file(path);
+            bytes.resize(file.size);
+            bytes.resize(file.Read(0, bytes));
         }
-    }
-    std::string& bytes = picture.bytes;
-
-    ComPtr<IWICImagingFactory> factory;
-    const HRESULT created = CoCreateInstance(CLSID_WICImagingFactory, nullptr, CLSCTX_INPROC_SERVER,
-                                             IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()));
-    if (FAILED(created)) RaiseAutomationError(created);
-    ComPtr<IWICStream> stream;
-    Check(factory->CreateStream(stream.put()));
-    Check(stream->InitializeFromMemory(reinterpret_cast<BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size())));
-    ComPtr<IWICBitmapDecoder> decoder;
-    Check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
-    ComPtr<IWICBitmapFrameDecode> frame;
-    Check(decoder->GetFrame(0, frame.put()));
-    UINT sourceWidth = 0, sourceHeight = 0;
-    Check(frame->GetSize(&sourceWidth, &sourceHeight));
-    if (!app::IsShowableSize({sourceWidth, sourceHeight})) RaiseInvalidPicture();
-    ComPtr<IWICFormatConverter> converter;
-    Check(factory->CreateFormatConverter(converter.put()));
-    Check(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                WICBitmapPaletteTypeCustom));
-
-    // A few rows at a time: the preview never needs a full-size copy of the picture. (The
-    // imaging component's own scaler is not used: Wine's ignores the interpolation mode and
-    // picks the nearest pixel, which drops rows and columns.)
-    app::AreaResampler resampler(sourceWidth, sourceHeight, static_cast<std::uint32_t>(width),
-                                 static_cast<std::uint32_t>(height));
-    constexpr UINT kStripRows = 16;
-    const UINT stride = sourceWidth * 4;
-    std::vector<std::uint8_t> strip(std::size_t{stride} * std::min(kStripRows, sourceHeight));
-    for (UINT top = 0; top < sourceHeight; top += kStripRows) {
-        const UINT rows = std::min(kStripRows, sourceHeight - top);
-        const WICRect rect = {0, static_cast<INT>(top), static_cast<INT>(sourceWidth), static_cast<INT>(rows)};
-        Check(converter->CopyPixels(&rect, stride, stride * rows, strip.data()));
-        for (UINT row = 0; row < rows; ++row) {
-            std::uint8_t* pixel = strip.data() + std::size_t{row} * stride;
-            // Premultiplied colours: adding the missing coverage puts them on white.
-            for (UINT x = 0; x < sourceWidth; ++x, pixel += 4)
-                for (int c = 0; c < 3; ++c) pixel[c] = static_cast<std::uint8_t>(std::min(255, pixel[c] + 255 - pixel[3]));
-            resampler.AddRow(strip.data() + std::size_t{row} * stride);
-        }
-    }
-
-    return BitmapOf(resampler, width, height);
+        // The header decides before any decoder sees the file: a decoder trusts the sizes it
+        // names and allocates for them, gigabytes for forged ones.
+        const auto previewWidth = static_cast<std::uint32_t>(width), previewHeight = static_cast<std::uint32_t>(height);
+        const app::PreparedPreview prepared = app::PreparePreview(bytes, previewWidth, previewHeight);
+        if (prepared.kind == app::PreparedPreview::Kind::Invalid) RaiseInvalidPicture();
+        if (prepared.kind == app::PreparedPreview::Kind::Shrunk) return BitmapOf(prepared.pixels, width, height);
+        return BitmapOf(Decoded(bytes, previewWidth, previewHeight), width, height);
+    });
 }
 
 void DrawPicture(HDC dc, IPicture* picture, const RECT& at) {

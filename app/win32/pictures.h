@@ -38,11 +38,13 @@ private:
 };
 
 // A JPEG, GIF or BMP file at the given size in pixels, as a top-down 32-bit bitmap with
-// transparent parts on white. A file that cannot be read raises the file error that the
-// system reports; a file whose header names no size, or a size beyond the pixel limit, or
-// that does not decode, raises "Invalid picture".
+// transparent parts on white; the file is read once. A file that cannot be opened raises
+// the file error that the system reports; a file too big for a picture within the pixel
+// limit, one whose header names no size or a size beyond the limit (of a GIF, any frame's
+// too), one that does not decode or that the memory at hand cannot hold raises "Invalid
+// picture".
 Bitmap PreviewBitmap(const std::wstring& path, int width, int height);
-// Raises what PreviewBitmap would for the file and its header, without decoding it.
+// Raises what PreviewBitmap would for the file's size and its header, reading the header only.
 void CheckPictureFile(const std::wstring& path);
 // Draws the picture scaled to fill the rectangle.
 void DrawPicture(HDC dc, IPicture* picture, const RECT& at);

@@ -34,11 +34,12 @@ TEST(PictureTest, JpegFromItsBlocksMeans) {
         "0311003F009D00C7122D8808E09A1E01B4E86E9680372C3FFFD9";
     std::string jpeg;
     for (std::size_t i = 0; i < hex.size(); i += 2) jpeg += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
-    const std::optional<app::EighthPicture> eighth = app::DecodeJpegEighth(Bytes(jpeg));
-    ASSERT_TRUE(eighth && eighth->width == 4 && eighth->height == 4);
+    app::EighthPicture eighth;
+    ASSERT_EQ(app::DecodeJpegEighth(Bytes(jpeg), eighth), app::EighthResult::Decoded);
+    ASSERT_TRUE(eighth.width == 4 && eighth.height == 4);
     const int expected[4][3] = {{255, 0, 0}, {0, 192, 0}, {0, 0, 255}, {255, 255, 255}};
     for (int p = 0; p < 16; ++p)
-        for (int c = 0; c < 3; ++c) EXPECT_NEAR(eighth->pixels[p * 4 + 2 - c], expected[p / 8 * 2 + p % 4 / 2][c], 2) << p;
+        for (int c = 0; c < 3; ++c) EXPECT_NEAR(eighth.pixels[p * 4 + 2 - c], expected[p / 8 * 2 + p % 4 / 2][c], 2) << p;
 }
 
 class PictureChoiceTest : public testing_support::ProgramFixture {};

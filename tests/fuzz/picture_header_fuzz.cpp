@@ -1,10 +1,8 @@
-// Arbitrary bytes into the readers that see a picture before any system decoder does.
-#include "app/jpeg_eighth.h"
-#include "app/picture_header.h"
+// Arbitrary bytes through the preview's own path up to the system's decoder, as the
+// program takes them: whatever the header claims, each input must end within the time limit.
+#include "app/picture_preview.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const auto found = app::ReadPictureSize({data, size});
-    if (found && app::IsShowableSize(*found) && std::uint64_t{found->width} * found->height <= 1 << 20)
-        app::DecodeJpegEighth({data, size});
+    app::PreparePreview({data, size}, 120, 90);
     return 0;
 }
