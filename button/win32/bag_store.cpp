@@ -10,6 +10,7 @@ std::optional<PropertyValue> BagStore::Read(const std::wstring& name) {
     const HRESULT hr = bag_->Read(name.c_str(), &value, log_);
     if (hr == E_INVALIDARG) return std::nullopt;  // the bag holds no value of that name
     Check(hr);
+    if (value.vt == VT_UNKNOWN || value.vt == VT_DISPATCH) CheckStoredObject(value.punkVal);
     return FromVariant(value);
 }
 

@@ -86,11 +86,8 @@ PropertyValue ReadValue(IStream* stream) {
             return ReadText(stream);
         case kNoObject:
             return NoObject{};
-        case kObject: {
-            platform::ComPtr<IUnknown> object;
-            Check(OleLoadFromStream(stream, IID_IUnknown, reinterpret_cast<void**>(object.put())));
-            return FromObject(object.get());
-        }
+        case kObject:
+            return FromObject(LoadStoredObject(stream).get());
         default:
             Check(STG_E_DOCFILECORRUPT);
             return NoObject{};

@@ -32,6 +32,31 @@ platform::ComPtr<IDispatch> ObjectOf(const PropertyValue& value) {
     throw ControlError(kTypeMismatch);
 }
 
+platform::ComPtr<IUnknown> LoadStoredObject(IStream* stream) {
+    CLSID stored = {};
+    Check(ReadClassStm(stream, &stored));
+    platform::ComPtr<IPersistStream> object;
+    if (IsEqualCLSID(stored, CLSID_StdFont)) {
+        object = platform::ComPtr<IFont>(OleFont::CreateStandard()->Interface()).query<IPersistStream>();
+    } else if (IsEqualCLSID(stored, CLSID_StdPicture)) {
+        Check(OleCreatePictureIndirect(nullptr, IID_IPersistStream, TRUE, reinterpret_cast<void**>(object.put())));
+    } else {
+        throw ControlError(kInvalidPropertyValue);
+    }
+    if (!object) Check(E_NOINTERFACE);
+    Check(object->Load(stream));
+    return object.query<IUnknown>();
+}
+
+void CheckStoredObject(IUnknown* object) {
+    if (!object) return;
+    const platform::ComPtr<IPersist> persist = platform::ComPtr<IUnknown>(object).query<IPersist>();
+    CLSID stored = {};
+    if (!persist || FAILED(persist->GetClassID(&stored)) ||
+        !(IsEqualCLSID(stored, CLSID_StdFont) || IsEqualCLSID(stored, CLSID_StdPicture)))
+        throw ControlError(kInvalidPropertyValue);
+}
+
 PropertyValue FromVariant(const VARIANT& value) {
     switch (value.vt) {
         case VT_BOOL:

@@ -25,6 +25,13 @@ void ToVariant(const PropertyValue& value, VARIANT* out);  // out must be empty
 
 // Null is no object; a font or picture object is wrapped; anything else is a type mismatch.
 PropertyValue FromObject(IUnknown* object);
+// A stored value holds a standard picture or a standard font and nothing else: any other
+// class is an invalid property value. From a stream, the class is read first and nothing of
+// another class is ever created, so that a stored object can neither make the button create
+// whatever is registered nor nest objects in objects until the stack ends.
+platform::ComPtr<IUnknown> LoadStoredObject(IStream* stream);
+// Of an object a property bag made: refused unless its class is one of the two.
+void CheckStoredObject(IUnknown* object);
 // The dispatch interface of a font or picture value, null for no object.
 platform::ComPtr<IDispatch> ObjectOf(const PropertyValue& value);
 

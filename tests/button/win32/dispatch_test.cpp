@@ -184,3 +184,77 @@ TEST(CaptionLimitTest, TheLongestCaptionReadsBackFromAStreamAndALongerOneIsRefus
 }
 
 }  // namespace
+
+namespace {
+
+const CLSID kForeign = {0x6B1E3A52, 0x0C4D, 0x4F7A, {0x9E, 0x11, 0x42, 0x5D, 0x8A, 0x3B, 0x70, 0x21}};
+
+// A class of the test's own, registered for the test: it counts what is made of it.
+class CountingFactory final : public StackObject<IClassFactory, &IID_IClassFactory> {
+public:
+    int created = 0;
+    HRESULT STDMETHODCALLTYPE CreateInstance(IUnknown*, REFIID, void** object) override {
+        ++created;
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    HRESULT STDMETHODCALLTYPE LockServer(BOOL) override { return S_OK; }
+};
+
+// Of a class of its own, but a picture to whoever asks for one.
+class ForeignPicture final : public StackObject<IPersist, &IID_IPersist> {
+public:
+    ComPtr<IPicture> picture = SolidPicture(RGB(0, 0, 255)).query<IPicture>();
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** object) override {
+        if (IsEqualIID(riid, IID_IPicture)) return picture->QueryInterface(riid, object);
+        return StackObject::QueryInterface(riid, object);
+    }
+    HRESULT STDMETHODCALLTYPE GetClassID(CLSID* clsid) override {
+        *clsid = kForeign;
+        return S_OK;
+    }
+};
+
+// The button's stream, holding one picture of the class given, `depth` times nested in itself.
+ComPtr<IStream> StoredObject(const CLSID& clsid, int depth) {
+    ComPtr<IStream> stream;
+    CreateStreamOnHGlobal(nullptr, TRUE, stream.put());
+    const std::wstring name = L"ButtonPicture";
+    for (int level = 0; level < depth; ++level) {
+        const std::uint32_t head[] = {1, 1, static_cast<std::uint32_t>(name.size())};
+        const std::uint16_t object = 4;
+        stream->Write(head, sizeof head, nullptr);
+        stream->Write(name.data(), static_cast<ULONG>(name.size() * 2), nullptr);
+        stream->Write(&object, sizeof object, nullptr);
+        WriteClassStm(stream.get(), clsid);
+    }
+    stream->Seek(LARGE_INTEGER{}, STREAM_SEEK_SET, nullptr);
+    return stream;
+}
+
+TEST(StoredObjectTest, OnlyStandardPicturesAndFontsAreMadeOrTaken) {
+    Apartment apartment;
+    Library library;
+    CountingFactory foreign;
+    ComPtr<IClassFactory> buttons;  // so that a nested button would be made, as when registered
+    library.Export<HRESULT STDAPICALLTYPE(REFCLSID, REFIID, void**)>("DllGetClassObject")(
+        CLSID_cButton, IID_IClassFactory, reinterpret_cast<void**>(buttons.put()));
+    DWORD cookies[2] = {};
+    CoRegisterClassObject(kForeign, &foreign, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[0]);
+    CoRegisterClassObject(CLSID_cButton, buttons.get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[1]);
+    constexpr HRESULT kInvalidValue = static_cast<HRESULT>(0x800A017C);
+    EXPECT_EQ(CreateButton<IPersistStreamInit>()->Load(StoredObject(kForeign, 1).get()), kInvalidValue);
+    EXPECT_EQ(foreign.created, 0);
+    EXPECT_EQ(CreateButton<IPersistStreamInit>()->Load(StoredObject(CLSID_cButton, 8000).get()), kInvalidValue);
+    for (DWORD cookie : cookies) CoRevokeClassObject(cookie);
+
+    ForeignPicture picture;
+    MemoryBag bag;
+    VARIANT value = {};
+    value.vt = VT_UNKNOWN;
+    value.punkVal = &picture;
+    bag.Write(L"buttonpicture", &value);
+    EXPECT_EQ(CreateButton<IPersistPropertyBag>()->Load(&bag, nullptr), kInvalidValue);
+}
+
+}  // namespace
