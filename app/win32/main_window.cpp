@@ -84,6 +84,9 @@ void MainWindow::CreateControls() {
     SetTextColor(windows_[C::lblNotFound], kRed);
     // The frame lies beneath the controls it groups.
     SetWindowPos(windows_[C::fraPictureClick], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    // The preview's heading reaches a twip into the preview: it lies beneath, or its
+    // background would cover the picture's first row. lblNotFound stays above both.
+    SetWindowPos(windows_[C::lblPreview], preview_, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 ButtonHost* MainWindow::Button(MainControl control) const {

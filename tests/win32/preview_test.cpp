@@ -1,12 +1,15 @@
-// The preview made from a picture file: sharp against a box filter computed here, and safe:
-// forged files end in "Invalid picture" and nothing worse.
+// The preview made from a picture file: sharp against a box filter computed here, true to
+// RGB JPEGs, and safe: forged files end in "Invalid picture" at once and nothing worse.
 
 #include <windows.h>
+
+#include <psapi.h>
 
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cmath>
+#include <filesystem>
 #include <functional>
 
 #include "app/win32/pictures.h"
@@ -64,20 +67,63 @@ TEST(PreviewTest, MatchesABoxFilter) {
               }), kMeanErrorBound);
 }
 
-TEST(PreviewTest, ForgedPicturesAreInvalidPictures) {
+// A square baseline JPEG of three components of the given names, every block's quantised
+// mean coded as category 0 ('0') or 7 ('10'); its AC codes' one code ('0') is acValue.
+std::string Jpeg(int size, const char* names, char acValue, int scans, const std::string& data) {
+    const auto segment = [](int marker, const std::string& body) {
+        return std::string{'\xFF', char(marker), char((body.size() + 2) >> 8), char(body.size() + 2)} + body;
+    };
+    std::string frame{8, char(size >> 8), char(size), char(size >> 8), char(size), 3}, scan{3};
+    for (const char* n = names; *n; ++n) frame += {*n, 0x11, 0}, scan += {*n, 0};
+    std::string jpeg = "\xFF\xD8" + segment(0xDB, std::string(1, 0) + std::string(64, 8)) +
+                       segment(0xC4, std::string("\0\1\1", 3) + std::string(14, 0) + std::string("\0\7", 2)) +
+                       segment(0xC4, std::string("\x10\1", 2) + std::string(15, 0) + acValue) + segment(0xC0, frame);
+    for (int i = 0; i < scans; ++i) jpeg += segment(0xDA, scan + std::string("\0\x3F\0", 3)) + data;
+    return jpeg + "\xFF\xD9";
+}
+
+TEST(PreviewTest, ForgedPicturesAreInvalidPicturesAtOnce) {
     std::string huge = Bmp(0, 0, nullptr);  // the decoder would take it at its word: 65500 x 65500
     huge.replace(18, 8, std::string("\xDC\xFF\0\0\xDC\xFF\0\0", 8));
+    const std::string frame("\x2C\0\0\0\0\x70\x17\x70\x17\0\2\2\x4C\x01\0", 16);  // 6000 x 6000
     testing_support::TempFolder folder;
+    folder.Put(L"padded.bmp", Bmp(100, 100, [](int x, int y) { return Rgb{x, y, 0}; }));
+    std::filesystem::resize_file(folder.File(L"padded.bmp"), 3ull << 30);  // sparse
     for (const auto& [name, bytes] : std::initializer_list<std::pair<const wchar_t*, std::string>>{
              {L"huge.bmp", huge}, {L"zero.gif", std::string("GIF89a\0\0\x10\0", 10)}, {L"zero.bmp", Bmp(0, 30, nullptr)},
              {L"half.bmp", Bmp(40, 30, [](int x, int y) { return Rgb{x, y, 0}; }).substr(0, 1800)},
-             {L"text.jpg", "<html>no picture</html>"}, {L"empty.gif", ""}}) {
-        folder.Put(name, bytes);
-        try {
-            app::win32::PreviewBitmap(folder.File(name), 120, 90);
-            ADD_FAILURE() << "shown: " << name;
-        } catch (const errors::Error& e) { EXPECT_EQ(e.record().number, 481) << name; }
+             {L"text.jpg", "<html>no picture</html>"}, {L"empty.gif", ""}, {L"padded.bmp", {}},
+             {L"scans.jpg", Jpeg(8000, "\1\2\3", 1, 20, "")},  // each block's every coefficient from no data
+             {L"frame.gif", "GIF89a" + std::string("\1\0\1\0\0\0\0\x2C\0\0\0\0\x20\x4E\x20\x4E\0\2\2\x4C\x01\0;", 24)},
+             {L"frames.gif", "GIF89a" + std::string("\x70\x17\x70\x17\0\0\0", 7) + frame + frame + ";"}}) {
+        if (!bytes.empty() || name != std::wstring(L"padded.bmp")) folder.Put(name, bytes);
+        const ULONGLONG start = GetTickCount64();
+        for (bool whole : {false, true})  // the start-up check reads the header alone
+            try {
+                whole ? void(app::win32::PreviewBitmap(folder.File(name), 120, 90)) : app::win32::CheckPictureFile(folder.File(name));
+                EXPECT_TRUE(!whole && std::wstring(L"half.bmp scans.jpg frame.gif frames.gif").find(name) != std::wstring::npos) << name;
+            } catch (const errors::Error& e) { EXPECT_EQ(e.record().number, 481) << name; }
+        EXPECT_LT(GetTickCount64() - start, 10'000u) << name;
     }
+    PROCESS_MEMORY_COUNTERS memory = {};
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &memory, sizeof memory);
+    EXPECT_LT(memory.PeakWorkingSetSize, 400u << 20);
+}
+
+// Components named R, G and B hold the colours themselves, as the system's decoder reads them.
+TEST(PreviewTest, RgbJpegShowsItsColours) {
+    std::string bits = "101001000010010011101001110110";  // 200, 40, 60 in the first blocks, then no change
+    bits.resize(30 + 6 * (120 * 120 - 1), '0');
+    bits.resize((bits.size() + 7) / 8 * 8, '1');
+    std::string data;
+    for (std::size_t i = 0; i < bits.size(); i += 8) data += char(std::stoi(bits.substr(i, 8), nullptr, 2));
+    testing_support::TempFolder folder;
+    folder.Put(L"rgb.jpg", Jpeg(960, "RGB", 0, 1, data));
+    const app::win32::Bitmap preview = app::win32::PreviewBitmap(folder.File(L"rgb.jpg"), 120, 90);
+    DIBSECTION dib = {};
+    GetObjectW(preview.get(), sizeof dib, &dib);
+    const auto* bits32 = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);
+    for (int p : {0, 120 * 90 - 1}) EXPECT_EQ(RGB(bits32[p * 4 + 2], bits32[p * 4 + 1], bits32[p * 4]), RGB(200, 40, 60));
 }
 
 }  // namespace
