@@ -8,10 +8,12 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 : "${WINEPREFIX:?names the Wine prefix to install into}"
+# The 64-bit loader where there is one: a host may run no 32-bit code at all.
+wine="${KX_WINE:-wine}"
 
 key='HKLM\SOFTWARE\Mirabilis\ICQ\ICQLite'
 registered_in() {  # VIEW: 32 or 64
-  wine reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' |
+  "$wine" reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' |
     awk '$1 == "FileName" { sub(/^ *FileName +REG_[A-Z_]+ */, ""); print }'
 }
 registered="$(registered_in 32)" || true
@@ -24,5 +26,5 @@ fi
 install_dir="$WINEPREFIX/drive_c/Program Files (x86)/ICQLite"
 mkdir -p "$install_dir"
 cp -R tools/sample-client/ICQLite/. "$install_dir/"
-wine reg add "$key" /v FileName /t REG_SZ /d 'C:\Program Files (x86)\ICQLite\Bin\ICQLite.exe' /reg:32 /f >/dev/null
+"$wine" reg add "$key" /v FileName /t REG_SZ /d 'C:\Program Files (x86)\ICQLite\Bin\ICQLite.exe' /reg:32 /f >/dev/null
 echo "Installed the sample ICQ Lite client in C:\\Program Files (x86)\\ICQLite of $WINEPREFIX"

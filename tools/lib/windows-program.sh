@@ -30,7 +30,7 @@ kx_prepare_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "$KX_WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
   # Debian's Wine does not look for its own fonts (fonts-wine) where the package puts them,
