@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <optional>
 #include <string_view>
 
 #include "errors/frame.h"
@@ -97,7 +98,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
         frame.at(20);
         const std::wstring strPage = strICQFolderPath + std::wstring(kPageName);
         frame.at(30);
-        const std::int32_t oldAttributes = fileSystem_.Attributes(strPage);  // nothing is written for a missing page
+        fileSystem_.Attributes(strPage);  // nothing is written for a missing page
         if (!strLink.empty()) {
             frame.at(40);
             if (!HasPageScheme(strLink)) strLink = L"http://" + strLink;
@@ -107,35 +108,44 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
             std::ranges::replace(strPicturePath, L'\\', L'/');
         }
         frame.at(70);
-        const std::wstring strNewPage = strPage + std::wstring(kNewPageSuffix);
-        try {
-            file_.OpenForOutput(strNewPage, PageText(strLink, strPicturePath, file_));
-            frame.at(80);
-            fileSystem_.SetAttributes(strPage, platform::kNormal);  // a read-only page cannot be replaced
-            frame.at(90);
-            fileSystem_.Replace(strPage, strNewPage);
-        } catch (...) {
-            // The old page stays as it was found, and nothing half-written is left beside it.
-            Attempt([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
-            Attempt([&] { fileSystem_.Delete(strNewPage); });
-            throw;
-        }
-        frame.at(100);
-        fileSystem_.SetAttributes(strPage, platform::kHidden);
+        const std::wstring text = PageText(strLink, strPicturePath, file_);
+        clientFiles_.Change(strPage, [&](const std::wstring& page) {
+            frame.at(70);
+            const std::wstring newPage = page + std::wstring(kNewPageSuffix);
+            // A VirtualStore copy is made anew where the client has none yet.
+            const std::optional<std::int32_t> oldAttributes =
+                fileSystem_.FileExists(page) ? std::optional(fileSystem_.Attributes(page)) : std::nullopt;
+            try {
+                file_.OpenForOutput(newPage, text);
+                frame.at(80);
+                if (oldAttributes) fileSystem_.SetAttributes(page, platform::kNormal);  // a read-only page cannot be replaced
+                frame.at(90);
+                fileSystem_.Replace(page, newPage);
+            } catch (...) {
+                // The old page stays as it was found, and nothing half-written is left beside it.
+                if (oldAttributes) Attempt([&] { fileSystem_.SetAttributes(page, *oldAttributes); });
+                Attempt([&] { fileSystem_.Delete(newPage); });
+                throw;
+            }
+            frame.at(100);
+            fileSystem_.SetAttributes(page, platform::kHidden);
+        });
     });
 }
 
 void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
-    Attempt([&] { fileSystem_.Delete(strBannerPath); });
-    // A banner that does not hold the text must not count as removed, so this failure goes on.
-    file_.OpenForOutput(strBannerPath, strRemovedText);
-    Attempt([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
+    clientFiles_.Change(strBannerPath, [&](const std::wstring& banner) {
+        Attempt([&] { fileSystem_.Delete(banner); });
+        // A banner that does not hold the text must not count as removed, so this failure goes on.
+        file_.OpenForOutput(banner, strRemovedText);
+        Attempt([&] { fileSystem_.SetAttributes(banner, platform::kHidden); });
+    });
 }
 
 bool clsKalvex3::BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLBannerPath) {
     try {
-        if ((fileSystem_.Attributes(strBannerPath) & platform::kHidden) == 0) return false;
-        return (fileSystem_.Attributes(strCLBannerPath) & platform::kHidden) != 0;
+        if ((fileSystem_.Attributes(clientFiles_.ReadPath(strBannerPath)) & platform::kHidden) == 0) return false;
+        return (fileSystem_.Attributes(clientFiles_.ReadPath(strCLBannerPath)) & platform::kHidden) != 0;
     } catch (const std::exception&) {
         return true;
     }

@@ -9,6 +9,8 @@
 #include "app/text_file.h"
 #include "errors/err_trace.h"
 #include "support/client_page_text.h"
+#include "support/fake_ui_services.h"
+#include "support/memory_registry.h"
 #include "support/fault_injecting_file_system.h"
 #include "support/report_lines.h"
 #include "support/temp_folder.h"
@@ -75,7 +77,9 @@ TEST_F(TextFileTest, OnlyOrdinaryFilesAtTheLiteralPathExist) {
 
 class ClientPageTest : public TextFileTest {
 protected:
-    app::clsKalvex3 objChanger{objFile, files};
+    testing_support::MemoryRegistry registry;
+    testing_support::FakeEnvironment environment;
+    app::clsKalvex3 objChanger{objFile, files, {files, registry, environment}};
     const std::wstring page = folder.File(L"climage.html");
     const std::wstring banners = folder.File(L"banners.xml");
     const std::wstring clbanner = folder.File(L"clbanner.xml");
