@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
 
 namespace app {
 
@@ -92,7 +91,7 @@ std::span<const std::uint8_t> Manifest(const Bytes& bytes, const Image& image, s
     return data ? bytes.Span(*data, *dataSize) : std::span<const std::uint8_t>();
 }
 
-// Whether the manifest has a requestedExecutionLevel element outside its comments, in
+// Whether the manifest names requestedExecutionLevel outside its comments, in
 // UTF-8 or, byte for byte with its zeros dropped, UTF-16.
 bool NamesExecutionLevel(std::span<const std::uint8_t> manifest) {
     std::string text;
@@ -102,10 +101,7 @@ bool NamesExecutionLevel(std::span<const std::uint8_t> manifest) {
         const std::size_t end = text.find("-->", comment + 4);
         text.erase(comment, end == std::string::npos ? std::string::npos : end + 3 - comment);
     }
-    constexpr std::string_view kElement = "requestedExecutionLevel";
-    for (std::size_t at = text.find(kElement); at != std::string::npos; at = text.find(kElement, at + 1))
-        if (at > 0 && (text[at - 1] == '<' || text[at - 1] == ':')) return true;
-    return false;
+    return text.find("requestedExecutionLevel") != std::string::npos;
 }
 
 }  // namespace

@@ -67,7 +67,7 @@ TEST_F(VirtualStoreTest, LegacyClientGetsItsFilesInTheVirtualStoreAndTheNextStar
         EXPECT_NE(Bytes(Data(name)), kNewPage) << "the data folder's own stays";
     }
     EXPECT_EQ(Bytes(kStore + std::wstring(L"clbanner.xml")), kRemoved);
-    EXPECT_EQ(files.createdFolders.front(), kStore);
+    EXPECT_EQ(files.createdFolders, std::vector<std::wstring>(3, kStore));
     EXPECT_EQ(Stored(L"PicturePath"), Data(L"climage.gif"));
     EXPECT_EQ(boxes.shown.size(), 1u) << "the confirmation only";
     EXPECT_FALSE(view.visible[C::cbtnRemoveBanner]);
