@@ -11,10 +11,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 : "${WINEPREFIX:?names the Wine prefix to install into}"
 program="${KX_SAMPLE_CLIENT_PROGRAM:-build/windows/sample-client/ICQLite.exe}"
+# The registry tool of either bitness reaches both views; the 64-bit loader runs also where
+# 32-bit Linux programs cannot.
+wine=wine
+[ ! -x /usr/lib/wine/wine64 ] || wine=/usr/lib/wine/wine64
 
 key='HKLM\SOFTWARE\Mirabilis\ICQ\ICQLite'
 registered_in() {  # VIEW: 32 or 64
-  wine reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' |
+  "$wine" reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' |
     awk '$1 == "FileName" { sub(/^ *FileName +REG_[A-Z_]+ */, ""); print }'
 }
 registered="$(registered_in 32)" || true
@@ -29,5 +33,5 @@ install_dir="$WINEPREFIX/drive_c/Program Files (x86)/ICQLite"
 mkdir -p "$install_dir"
 cp -R tools/sample-client/ICQLite/. "$install_dir/"
 cp "$program" "$install_dir/ICQLite.exe"
-wine reg add "$key" /v FileName /t REG_SZ /d 'C:\Program Files (x86)\ICQLite\Bin\ICQLite.exe' /reg:32 /f >/dev/null
+"$wine" reg add "$key" /v FileName /t REG_SZ /d 'C:\Program Files (x86)\ICQLite\Bin\ICQLite.exe' /reg:32 /f >/dev/null
 echo "Installed the sample ICQ Lite client in C:\\Program Files (x86)\\ICQLite of $WINEPREFIX"
