@@ -193,20 +193,6 @@ TEST_F(ClientPageTest, BannersCountAsRemovedWhenBothAreHiddenOrOneCannotBeExamin
     EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner)) << "unreadable";
 }
 
-TEST_F(ClientPageTest, RemovedBannersHoldExactlyTheTextAndAreHidden) {
-    folder.Put(L"banners.xml", std::string(300, 'b'));
-    files.Fail(FileOperation::Delete, 5);  // not needed for a shorter content, and ignored
-    objChanger.RemoveBanners(banners, kRemovedText);
-    files.beforeEach = nullptr;
-    objChanger.RemoveBanners(clbanner, kRemovedText);  // missing until now
-
-    for (const wchar_t* name : {L"banners.xml", L"clbanner.xml"}) {
-        EXPECT_EQ(folder.Bytes(name), "<root> <info>Banner removed with Kalvex</info> </root>");
-        EXPECT_EQ(Flags(folder.File(name)), kHidden);
-    }
-    EXPECT_TRUE(objChanger.BannerIsRemoved(banners, clbanner));
-}
-
 TEST_F(ClientPageTest, ABannerIsMarkedOnlyWhenItsTextWasWritten) {
     folder.Put(L"banners.xml", "ads");
     files.beforeEach = [](FileOperation operation, const std::wstring&) {

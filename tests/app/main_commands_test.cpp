@@ -51,13 +51,6 @@ TEST_F(MainCommandsTest, ApplyWithAMissingPageReportsAndSavesNothing) {
     EXPECT_EQ(Stored(L"URL"), std::nullopt);
 }
 
-TEST_F(MainCommandsTest, ApplyClosesTheWindowAfterTheConfirmationWhenSet) {
-    program.intCloseAfterChange = 1;
-    main.cbtnApply_Click();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(view.closed);
-}
-
 // Apply's message exists in German only; banner removal's follows the language.
 TEST_F(MainCommandsTest, WithoutClientFolderTheCommandsOnlyTellTheUser) {
     registry = MemoryRegistry();
