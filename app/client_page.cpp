@@ -35,12 +35,16 @@ bool HasPageScheme(std::wstring_view link) {
     return StartsWithIgnoringCase(link, L"http://") || StartsWithIgnoringCase(link, L"file://");
 }
 
-// A quote would end the attribute that holds the value.
+// A quote would end the attribute that holds the value; the client's HTML view reads
+// references back, so an ampersand of the value itself must be one too, or "&copy;" in a
+// file name would name another file.
 std::wstring AttributeValue(std::wstring_view value) {
     std::wstring escaped;
     for (wchar_t c : value) {
         if (c == L'"')
             escaped += L"&quot;";
+        else if (c == L'&')
+            escaped += L"&amp;";
         else
             escaped += c;
     }
@@ -74,9 +78,9 @@ std::wstring InCodePage(std::wstring_view value, clsFile& file) {
 
 std::wstring PageText(std::wstring_view link, std::wstring_view picturePath, clsFile& file) {
     std::wstring text(kBeforeLink);
-    text += AttributeValue(InCodePage(link, file));
+    text += InCodePage(AttributeValue(link), file);
     text += kBetweenLinkAndPicture;
-    text += AttributeValue(InCodePage(picturePath, file));
+    text += InCodePage(AttributeValue(picturePath), file);
     text += kAfterPicture;
     return text;
 }

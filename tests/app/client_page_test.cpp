@@ -121,9 +121,12 @@ TEST_F(ClientPageTest, PageHoldsTheNormalisedLinkAndPictureAndEndsHiddenOnly) {
     EXPECT_EQ(folder.Names(), Names{L"climage.html"});
 }
 
-TEST_F(ClientPageTest, QuotesCannotEndTheAttributesAndNothingElseIsEscaped) {
-    objChanger.ChangePicture(L"C:\\a\"b.jpg", folder.Path(), L"x.example/?q=\"1\"&r=<2>");
-    EXPECT_EQ(folder.Bytes(L"climage.html"), ClientPage("http://x.example/?q=&quot;1&quot;&r=<2>", "C:/a&quot;b.jpg"));
+// The client reads references back: a quote cannot end the attribute, an ampersand cannot
+// start a reference of its own.
+TEST_F(ClientPageTest, QuotesAndAmpersandsAreReferencesAndNothingElseIsEscaped) {
+    objChanger.ChangePicture(L"C:\\Tom&copy;\"b.jpg", folder.Path(), L"x.example/?q=\"1\"&r=<2>");
+    EXPECT_EQ(folder.Bytes(L"climage.html"),
+              ClientPage("http://x.example/?q=&quot;1&quot;&amp;r=<2>", "C:/Tom&amp;copy;&quot;b.jpg"));
 }
 
 // Characters the ANSI code page (Windows-1252 here) lacks, in the link, the picture and a
