@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <functional>
 #include <optional>
 #include <string_view>
 
@@ -13,8 +14,8 @@ namespace app {
 namespace {
 
 constexpr std::wstring_view kPageName = L"climage.html";
-// The new page is written in full beside the old one before it takes the old one's place.
-constexpr std::wstring_view kNewPageSuffix = L".new";
+// A new page or banner file is written in full beside the old one before it takes its place.
+constexpr std::wstring_view kNewFileSuffix = L".new";
 
 constexpr std::wstring_view kBeforeLink =
     L"<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
@@ -93,6 +94,28 @@ void Attempt(Step&& step) {
     }
 }
 
+// Writes the text in full beside the file and then puts it in the file's place, so that a
+// failed or interrupted rewrite leaves the old file, never none. `at` marks the statements.
+void Rewrite(clsFile& file, platform::FileSystem& files, const std::wstring& path, const std::wstring& text,
+             const std::function<void(std::int32_t)>& at) {
+    const std::wstring newFile = path + std::wstring(kNewFileSuffix);
+    // A VirtualStore copy is made anew where the client has none yet.
+    const std::optional<std::int32_t> oldAttributes =
+        files.FileExists(path) ? std::optional(files.Attributes(path)) : std::nullopt;
+    try {
+        file.OpenForOutput(newFile, text);
+        at(80);
+        if (oldAttributes) files.SetAttributes(path, platform::kNormal);  // a read-only file cannot be replaced
+        at(90);
+        files.Replace(path, newFile);
+    } catch (...) {
+        // The old file stays as it was found, and nothing half-written is left beside it.
+        if (oldAttributes) Attempt([&] { files.SetAttributes(path, *oldAttributes); });
+        Attempt([&] { files.Delete(newFile); });
+        throw;
+    }
+}
+
 }  // namespace
 
 void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink) {
@@ -115,22 +138,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
         const std::wstring text = PageText(strLink, strPicturePath, file_);
         clientFiles_.Change(strPage, [&](const std::wstring& page) {
             frame.at(70);
-            const std::wstring newPage = page + std::wstring(kNewPageSuffix);
-            // A VirtualStore copy is made anew where the client has none yet.
-            const std::optional<std::int32_t> oldAttributes =
-                fileSystem_.FileExists(page) ? std::optional(fileSystem_.Attributes(page)) : std::nullopt;
-            try {
-                file_.OpenForOutput(newPage, text);
-                frame.at(80);
-                if (oldAttributes) fileSystem_.SetAttributes(page, platform::kNormal);  // a read-only page cannot be replaced
-                frame.at(90);
-                fileSystem_.Replace(page, newPage);
-            } catch (...) {
-                // The old page stays as it was found, and nothing half-written is left beside it.
-                if (oldAttributes) Attempt([&] { fileSystem_.SetAttributes(page, *oldAttributes); });
-                Attempt([&] { fileSystem_.Delete(newPage); });
-                throw;
-            }
+            Rewrite(file_, fileSystem_, page, text, [&](std::int32_t statement) { frame.at(statement); });
             frame.at(100);
             fileSystem_.SetAttributes(page, platform::kHidden);
         });
@@ -139,9 +147,8 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
 
 void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
     clientFiles_.Change(strBannerPath, [&](const std::wstring& banner) {
-        Attempt([&] { fileSystem_.Delete(banner); });
         // A banner that does not hold the text must not count as removed, so this failure goes on.
-        file_.OpenForOutput(banner, strRemovedText);
+        Rewrite(file_, fileSystem_, banner, strRemovedText, [](std::int32_t) {});
         Attempt([&] { fileSystem_.SetAttributes(banner, platform::kHidden); });
     });
 }

@@ -18,8 +18,9 @@ public:
     // backslash) with a page that shows strPicturePath and opens strLink when clicked. The
     // data folder's page must exist; when anything fails, each page stays as it was.
     void ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink);
-    // Gives the banner file that the client reads the content strRemovedText and marks it hidden, which is how the
-    // removal is recognised later. Only the failure to write the text reaches the caller.
+    // Gives the banner file that the client reads the content strRemovedText, written beside it
+    // and moved into its place, and marks it hidden, which is how the removal is recognised
+    // later. A failed rewrite leaves the old file as it was and reaches the caller.
     void RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText);
     // Whether both banner files that the client reads are marked hidden; a file that cannot be examined counts as
     // removed, since there is then nothing the client could show.

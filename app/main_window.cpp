@@ -17,6 +17,9 @@
 #include "platform/screen.h"
 #include "platform/user_locale.h"
 
+#include <optional>
+#include <utility>
+
 namespace app {
 
 namespace {
@@ -242,11 +245,24 @@ void frmMain::cbtnRemoveBanner_Click() {
                 texts::kMessageTitle, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
             return;
         }
-        frame.at(30);
-        if (!ChangedClient([&] { Changer().RemoveBanners(DataFolder() + kBannerFile, kBannerReplacement); })) return;
-        frame.at(40);
-        if (!ChangedClient([&] { Changer().RemoveBanners(DataFolder() + kClientBannerFile, kBannerReplacement); }))
-            return;
+        // Each file is handled even when the other failed; one report names what failed.
+        std::optional<errors::ErrorRecord> failure;
+        std::wstring failed;
+        for (const auto& [statement, name] : {std::pair{30, kBannerFile}, std::pair{40, kClientBannerFile}}) {
+            frame.at(statement);
+            try {
+                if (!ChangedClient([&] { Changer().RemoveBanners(DataFolder() + name, kBannerReplacement); })) return;
+            } catch (const errors::Error& e) {
+                if (!failure) failure = e.record();
+                failed += (failed.empty() ? L": " : L", ") + DataFolder() + name;
+            }
+        }
+        if (failure) {
+            errors::ClearCurrentError();
+            const auto error = static_cast<errors::RuntimeError>(failure->number);
+            errors::Raise(failure->number, errors::kRuntimeSource, errors::RuntimeErrorText(error) + failed,
+                          failure->lastSystemError);
+        }
         frame.at(50);
         view.SetVisible(MainControl::cbtnRemoveBanner, false);
     });

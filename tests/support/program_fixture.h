@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -35,6 +36,7 @@ public:
     };
     std::map<std::wstring, File> files;  // by full path
     std::vector<std::wstring> refusing;
+    std::vector<std::wstring> heldOpen;  // by another program, without delete sharing
     std::vector<std::wstring> createdFolders;
 
     void Put(const std::wstring& path, const std::string& bytes, std::int32_t attributes = platform::kArchive) {
@@ -71,6 +73,7 @@ public:
     }
     void Replace(const std::wstring& target, const std::wstring& replacement) override {
         Refuse(target);
+        if (std::ranges::count(heldOpen, target)) errors::RaiseSystemError(32);
         if (files.count(target) && files[target].attributes & platform::kReadOnly)
             errors::Raise(errors::RuntimeError::PermissionDenied, 5);
         files[target] = Existing(replacement);
