@@ -248,8 +248,9 @@ void frmMain::cbtnRemoveBanner_Click() {
         // Each file is handled even when the other failed; one report names what failed.
         std::optional<errors::ErrorRecord> failure;
         std::wstring failed;
-        for (const auto& [statement, name] : {std::pair{30, kBannerFile}, std::pair{40, kClientBannerFile}}) {
+        for (const auto& [statement, file] : {std::pair{30, kBannerFile}, std::pair{40, kClientBannerFile}}) {
             frame.at(statement);
+            const std::wstring name = file;  // clang before 16 cannot capture a structured binding
             try {
                 if (!ChangedClient([&] { Changer().RemoveBanners(DataFolder() + name, kBannerReplacement); })) return;
             } catch (const errors::Error& e) {

@@ -85,7 +85,6 @@ std::int32_t Number(IDispatch* control, DISPID id) {
     return value.lVal;
 }
 
-std::wstring LibraryBesideTheProgram() { return platform::ProgramFolder() + L"Vantor1.dll"; }
 // The library a button came from, whichever copies earlier cases of this process loaded.
 HMODULE ButtonLibrary(HWND button) { return reinterpret_cast<HMODULE>(GetClassLongPtrW(button, GCLP_HMODULE)); }
 
@@ -101,7 +100,8 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
     CLSID clsid;
     ASSERT_FALSE(SUCCEEDED(CLSIDFromProgID(L"Vantor1.cButton", &clsid))) << "registered";
     HostForm form;
-    EXPECT_EQ(ButtonLibrary(form.open->window()), GetModuleHandleW(LibraryBesideTheProgram().c_str()));
+    const std::wstring beside = platform::ProgramFolder() + L"Vantor1.dll";
+    EXPECT_EQ(ButtonLibrary(form.open->window()), GetModuleHandleW(beside.c_str()));
 
     IDispatch* open = form.open->Dispatch();
     IDispatch* go = form.go->Dispatch();
