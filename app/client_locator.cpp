@@ -35,8 +35,10 @@ std::wstring frmMain::GetICQPath() {
     return frame.run([&]() -> std::wstring {
         frame.at(20);
         SetRegKey(false);
-        for (const platform::RegistryView view : {settings::kClientBranch.view, settings::kClientSecondView}) {
-            program_.objReg().SetView(view);
+        for (const settings::Registration& registration : settings::kClientRegistrations) {
+            program_.objReg().SetRootKey(registration.rootKey);
+            program_.objReg().SetMainBranch(registration.mainBranch);
+            program_.objReg().SetView(registration.view);
             frame.at(30);
             std::wstring candidate =
                 program_.objReg().ReadEntry(settings::kFileName.name, settings::kFileName.readDefault);

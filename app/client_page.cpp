@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 #include <exception>
+#include <functional>
+#include <optional>
 #include <string_view>
 
 #include "errors/frame.h"
@@ -12,8 +14,8 @@ namespace app {
 namespace {
 
 constexpr std::wstring_view kPageName = L"climage.html";
-// The new page is written in full beside the old one before it takes the old one's place.
-constexpr std::wstring_view kNewPageSuffix = L".new";
+// A new page or banner file is written in full beside the old one before it takes its place.
+constexpr std::wstring_view kNewFileSuffix = L".new";
 
 constexpr std::wstring_view kBeforeLink =
     L"<html><head><title>ICQ</title></head><body border=\"0\" topmargin=\"0\" leftmargin=\"0\" scroll=\"no\">"
@@ -34,12 +36,16 @@ bool HasPageScheme(std::wstring_view link) {
     return StartsWithIgnoringCase(link, L"http://") || StartsWithIgnoringCase(link, L"file://");
 }
 
-// A quote would end the attribute that holds the value.
+// A quote would end the attribute that holds the value; the client's HTML view reads
+// references back, so an ampersand of the value itself must be one too, or "&copy;" in a
+// file name would name another file.
 std::wstring AttributeValue(std::wstring_view value) {
     std::wstring escaped;
     for (wchar_t c : value) {
         if (c == L'"')
             escaped += L"&quot;";
+        else if (c == L'&')
+            escaped += L"&amp;";
         else
             escaped += c;
     }
@@ -73,9 +79,9 @@ std::wstring InCodePage(std::wstring_view value, clsFile& file) {
 
 std::wstring PageText(std::wstring_view link, std::wstring_view picturePath, clsFile& file) {
     std::wstring text(kBeforeLink);
-    text += AttributeValue(InCodePage(link, file));
+    text += InCodePage(AttributeValue(link), file);
     text += kBetweenLinkAndPicture;
-    text += AttributeValue(InCodePage(picturePath, file));
+    text += InCodePage(AttributeValue(picturePath), file);
     text += kAfterPicture;
     return text;
 }
@@ -88,6 +94,28 @@ void Attempt(Step&& step) {
     }
 }
 
+// Writes the text in full beside the file and then puts it in the file's place, so that a
+// failed or interrupted rewrite leaves the old file, never none. `at` marks the statements.
+void Rewrite(clsFile& file, platform::FileSystem& files, const std::wstring& path, const std::wstring& text,
+             const std::function<void(std::int32_t)>& at) {
+    const std::wstring newFile = path + std::wstring(kNewFileSuffix);
+    // A VirtualStore copy is made anew where the client has none yet.
+    const std::optional<std::int32_t> oldAttributes =
+        files.FileExists(path) ? std::optional(files.Attributes(path)) : std::nullopt;
+    try {
+        file.OpenForOutput(newFile, text);
+        at(80);
+        if (oldAttributes) files.SetAttributes(path, platform::kNormal);  // a read-only file cannot be replaced
+        at(90);
+        files.Replace(path, newFile);
+    } catch (...) {
+        // The old file stays as it was found, and nothing half-written is left beside it.
+        if (oldAttributes) Attempt([&] { files.SetAttributes(path, *oldAttributes); });
+        Attempt([&] { files.Delete(newFile); });
+        throw;
+    }
+}
+
 }  // namespace
 
 void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink) {
@@ -97,7 +125,7 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
         frame.at(20);
         const std::wstring strPage = strICQFolderPath + std::wstring(kPageName);
         frame.at(30);
-        const std::int32_t oldAttributes = fileSystem_.Attributes(strPage);  // nothing is written for a missing page
+        fileSystem_.Attributes(strPage);  // nothing is written for a missing page
         if (!strLink.empty()) {
             frame.at(40);
             if (!HasPageScheme(strLink)) strLink = L"http://" + strLink;
@@ -107,35 +135,28 @@ void clsKalvex3::ChangePicture(std::wstring strPicturePath, std::wstring strICQF
             std::ranges::replace(strPicturePath, L'\\', L'/');
         }
         frame.at(70);
-        const std::wstring strNewPage = strPage + std::wstring(kNewPageSuffix);
-        try {
-            file_.OpenForOutput(strNewPage, PageText(strLink, strPicturePath, file_));
-            frame.at(80);
-            fileSystem_.SetAttributes(strPage, platform::kNormal);  // a read-only page cannot be replaced
-            frame.at(90);
-            fileSystem_.Replace(strPage, strNewPage);
-        } catch (...) {
-            // The old page stays as it was found, and nothing half-written is left beside it.
-            Attempt([&] { fileSystem_.SetAttributes(strPage, oldAttributes); });
-            Attempt([&] { fileSystem_.Delete(strNewPage); });
-            throw;
-        }
-        frame.at(100);
-        fileSystem_.SetAttributes(strPage, platform::kHidden);
+        const std::wstring text = PageText(strLink, strPicturePath, file_);
+        clientFiles_.Change(strPage, [&](const std::wstring& page) {
+            frame.at(70);
+            Rewrite(file_, fileSystem_, page, text, [&](std::int32_t statement) { frame.at(statement); });
+            frame.at(100);
+            fileSystem_.SetAttributes(page, platform::kHidden);
+        });
     });
 }
 
 void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText) {
-    Attempt([&] { fileSystem_.Delete(strBannerPath); });
-    // A banner that does not hold the text must not count as removed, so this failure goes on.
-    file_.OpenForOutput(strBannerPath, strRemovedText);
-    Attempt([&] { fileSystem_.SetAttributes(strBannerPath, platform::kHidden); });
+    clientFiles_.Change(strBannerPath, [&](const std::wstring& banner) {
+        // A banner that does not hold the text must not count as removed, so this failure goes on.
+        Rewrite(file_, fileSystem_, banner, strRemovedText, [](std::int32_t) {});
+        Attempt([&] { fileSystem_.SetAttributes(banner, platform::kHidden); });
+    });
 }
 
 bool clsKalvex3::BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLBannerPath) {
     try {
-        if ((fileSystem_.Attributes(strBannerPath) & platform::kHidden) == 0) return false;
-        return (fileSystem_.Attributes(strCLBannerPath) & platform::kHidden) != 0;
+        if ((fileSystem_.Attributes(clientFiles_.ReadPath(strBannerPath)) & platform::kHidden) == 0) return false;
+        return (fileSystem_.Attributes(clientFiles_.ReadPath(strCLBannerPath)) & platform::kHidden) != 0;
     } catch (const std::exception&) {
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "app/client_files.h"
 #include "app/text_file.h"
 #include "platform/file_system.h"
 
@@ -10,22 +11,25 @@ namespace app {
 
 class clsKalvex3 {
 public:
-    clsKalvex3(clsFile& objFile, platform::FileSystem& objFileSystem) : file_(objFile), fileSystem_(objFileSystem) {}
+    clsKalvex3(clsFile& objFile, platform::FileSystem& objFileSystem, const ClientFiles& clientFiles)
+        : file_(objFile), fileSystem_(objFileSystem), clientFiles_(clientFiles) {}
 
-    // Replaces the client's climage.html in strICQFolderPath (ending in a backslash) with a
-    // page that shows strPicturePath and opens strLink when clicked. The old page must exist;
-    // when anything fails, it stays as it was.
+    // Replaces the climage.html that the client reads for strICQFolderPath (ending in a
+    // backslash) with a page that shows strPicturePath and opens strLink when clicked. The
+    // data folder's page must exist; when anything fails, each page stays as it was.
     void ChangePicture(std::wstring strPicturePath, std::wstring strICQFolderPath, std::wstring strLink);
-    // Gives one banner file the content strRemovedText and marks it hidden, which is how the
-    // removal is recognised later. Only the failure to write the text reaches the caller.
+    // Gives the banner file that the client reads the content strRemovedText, written beside it
+    // and moved into its place, and marks it hidden, which is how the removal is recognised
+    // later. A failed rewrite leaves the old file as it was and reaches the caller.
     void RemoveBanners(std::wstring strBannerPath, std::wstring strRemovedText);
-    // Whether both banner files are marked hidden; a file that cannot be examined counts as
+    // Whether both banner files that the client reads are marked hidden; a file that cannot be examined counts as
     // removed, since there is then nothing the client could show.
     bool BannerIsRemoved(std::wstring strBannerPath, std::wstring strCLBannerPath);
 
 private:
     clsFile& file_;
     platform::FileSystem& fileSystem_;
+    ClientFiles clientFiles_;
 };
 
 }  // namespace app

@@ -54,6 +54,13 @@ inline constexpr wchar_t kSearchQuestionGerman[] =
 inline constexpr wchar_t kSearchQuestionEnglish[] = L"ICQLite.exe could not be found would you like to search it?";
 inline constexpr wchar_t kWrongChoiceGerman[] = L"Sie haben einen falschen Pfad gewählt";
 inline constexpr wchar_t kWrongChoiceEnglish[] = L"You have chosen a wrong path";
+// Before and after the client's data folder.
+inline constexpr const wchar_t* kElevationEnglish[] = {
+    L"Kalvex 3 may not change the files of ICQ Lite in ",
+    L". This needs administrator rights. Start Kalvex 3 as administrator?"};
+inline constexpr const wchar_t* kElevationGerman[] = {
+    L"Kalvex 3 darf die Dateien von ICQ Lite in ",
+    L" nicht ändern. Dafür sind Administratorrechte nötig. Kalvex 3 als Administrator starten?"};
 
 // The file dialogs' filters read the same in both languages.
 inline constexpr wchar_t kPictureFilter[] = L"Bilddateien(*.jpg;*.gif;*.bmp)|*.jpg;*.gif;*.bmp";

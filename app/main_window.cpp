@@ -1,5 +1,6 @@
 #include "app/main_window.h"
 
+#include "app/client_files.h"
 #include "app/client_page.h"
 #include "app/conversions.h"
 #include "app/interface_texts.h"
@@ -12,8 +13,12 @@
 #include "errors/frame.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"
+#include "platform/process_starter.h"
 #include "platform/screen.h"
 #include "platform/user_locale.h"
+
+#include <optional>
+#include <utility>
 
 namespace app {
 
@@ -41,7 +46,10 @@ frmMain::frmMain(Program& program, MainView& mainView) : view(mainView), program
 frmMain::~frmMain() = default;
 
 clsKalvex3& frmMain::Changer() {
-    if (!objChanger) objChanger = std::make_unique<clsKalvex3>(program_.objFile(), program_.objFileSystem());
+    if (!objChanger)
+        objChanger = std::make_unique<clsKalvex3>(
+            program_.objFile(), program_.objFileSystem(),
+            ClientFiles(program_.objFileSystem(), program_.services.registry, program_.services.environment));
     return *objChanger;
 }
 
@@ -213,7 +221,7 @@ void frmMain::cbtnApply_Click() {
         const std::wstring link = view.IsSelected(MainControl::optFullSizePicture) ? kPictureItself + strPicPath
                                                                                     : view.Text(MainControl::txtURL);
         frame.at(40);
-        Changer().ChangePicture(strPicPath, DataFolder(), link);
+        if (!ChangedClient([&] { Changer().ChangePicture(strPicPath, DataFolder(), link); })) return;
         frame.at(50);
         SetRegKey(true);
         frame.at(60);
@@ -238,13 +246,48 @@ void frmMain::cbtnRemoveBanner_Click() {
                 texts::kMessageTitle, platform::MessageButtons::Ok, platform::MessageIcon::Exclamation);
             return;
         }
-        frame.at(30);
-        Changer().RemoveBanners(DataFolder() + kBannerFile, kBannerReplacement);
-        frame.at(40);
-        Changer().RemoveBanners(DataFolder() + kClientBannerFile, kBannerReplacement);
+        // Each file is handled even when the other failed; one report names what failed.
+        std::optional<errors::ErrorRecord> failure;
+        std::wstring failed;
+        for (const auto& [statement, file] : {std::pair{30, kBannerFile}, std::pair{40, kClientBannerFile}}) {
+            frame.at(statement);
+            const std::wstring name = file;  // clang before 16 cannot capture a structured binding
+            try {
+                if (!ChangedClient([&] { Changer().RemoveBanners(DataFolder() + name, kBannerReplacement); })) return;
+            } catch (const errors::Error& e) {
+                if (!failure) failure = e.record();
+                failed += (failed.empty() ? L": " : L", ") + DataFolder() + name;
+            }
+        }
+        if (failure) {
+            errors::ClearCurrentError();
+            const auto error = static_cast<errors::RuntimeError>(failure->number);
+            errors::Raise(failure->number, errors::kRuntimeSource, errors::RuntimeErrorText(error) + failed,
+                          failure->lastSystemError);
+        }
         frame.at(50);
         view.SetVisible(MainControl::cbtnRemoveBanner, false);
     });
+}
+
+// A client whose files the user may not change (not virtualized, virtualization off, or the
+// VirtualStore refusing too) gets no report: the user is offered to start again with the
+// rights it needs, and this window closes once that started.
+bool frmMain::ChangedClient(const std::function<void()>& change) {
+    try {
+        change();
+        return true;
+    } catch (const errors::Error& failure) {
+        if (!LacksRights(failure.record())) throw;
+    }
+    errors::ClearCurrentError();
+    const auto* const pieces = program_.intLanguage == 1 ? texts::kElevationGerman : texts::kElevationEnglish;
+    const std::wstring question = pieces[0] + DataFolder() + pieces[1];
+    if (program_.services.messageBoxes.Show(question, texts::kMessageTitle, platform::MessageButtons::YesNo,
+                                            platform::MessageIcon::Exclamation) == platform::MessageResult::Yes &&
+        program_.services.processStarter.RestartElevated())
+        view.Close();
+    return false;
 }
 
 void frmMain::cbtnSettings_Click() {

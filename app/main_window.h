@@ -3,6 +3,7 @@
 // search for the client's installation.
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -48,6 +49,7 @@ public:
 
 private:
     clsKalvex3& Changer();
+    bool ChangedClient(const std::function<void()>& change);
     std::wstring DataFolder() const;
     void PlaceWindow();
     bool ShowPreview(const std::wstring& path);

@@ -10,6 +10,7 @@
 
 namespace platform {
 class AnsiCodePage;
+class Environment;
 class FileDialog;
 class FileSystem;
 class MessageBoxes;
@@ -39,6 +40,7 @@ struct Services {
     platform::Screen& screen;
     platform::UserLocale& locale;
     platform::SystemInfo& system;
+    platform::Environment& environment;
     errors::ReportView& reportWindow;
 };
 

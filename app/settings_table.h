@@ -27,7 +27,23 @@ inline constexpr Branch kOwnBranch{platform::kHkeyCurrentUser, L"SOFTWARE", kMak
 // bitness of this program; a client registered in the 64-bit view only is looked for there next.
 inline constexpr Branch kClientBranch{platform::kHkeyLocalMachine, L"SOFTWARE", L"Mirabilis", L"ICQ",
                                       L"ICQLite", platform::RegistryView::Bits32};
-inline constexpr platform::RegistryView kClientSecondView = platform::RegistryView::Bits64;
+
+// Where the locator looks for the client's registration, in turn, below kClientBranch's
+// regBase, program and section. A client that registered itself without administrator
+// rights was virtualized: its write went to the user's virtual store of the registry, below
+// WOW6432Node on 64-bit Windows.
+struct Registration {
+    std::int32_t rootKey;
+    const wchar_t* mainBranch;
+    platform::RegistryView view;
+};
+inline constexpr Registration kClientRegistrations[] = {
+    {platform::kHkeyLocalMachine, L"SOFTWARE", platform::RegistryView::Bits32},
+    {platform::kHkeyLocalMachine, L"SOFTWARE", platform::RegistryView::Bits64},
+    {platform::kHkeyCurrentUser, L"Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\WOW6432Node",
+     platform::RegistryView::Bits64},
+    {platform::kHkeyCurrentUser, L"Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE", platform::RegistryView::Bits64},
+};
 
 struct Setting {
     const wchar_t* name;

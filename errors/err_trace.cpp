@@ -178,6 +178,8 @@ void ErrRestore() {
     current.description = p.description;
     if (!p.helpContext.empty()) current.helpContext = std::stoi(p.helpContext);
     current.helpFile = p.helpFile;
+    // The failure is the same one on its way up: what the system said about it stays with it.
+    current.lastSystemError = p.lastSystemError;
 }
 
 void ShowErrorReport(bool modal) {

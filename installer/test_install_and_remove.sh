@@ -14,10 +14,26 @@ view=32
 work="$(mktemp -d)"
 trap 'rm -rf "$work"' EXIT
 programs='./Program Files/Kalvex3' programs32='./Program Files (x86)/Kalvex3'
+# The uninstaller goes on in a copy of itself in the user's temporary folder (~nsu*.tmp) and
+# returns at once. The prefix's server outlives it, serving the other tests: wait for the copy.
+uninstaller_running() {
+  local pid
+  for pid in $(pgrep -f '~nsu' || true); do
+    tr '\0' '\n' < "/proc/$pid/environ" 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && return 0
+  done
+  return 1
+}
+await_uninstaller() {
+  local tenths=0
+  while uninstaller_running; do
+    [ $((tenths += 1)) -le 1200 ] || return 1
+    sleep 0.1
+  done
+}
 fail() {
   echo "FAILED: $*" >&2
   # Remove a failed installation too: a prefix left with it would fail the next run as well.
-  [ ! -f "$programs/Uninstall.exe" ] || { "$run" "$PWD/$programs/Uninstall.exe" /S; WINEPREFIX="$prefix" wineserver -w; }
+  [ ! -f "$programs/Uninstall.exe" ] || { "$run" "$PWD/$programs/Uninstall.exe" /S; await_uninstaller; }
   exit 1
 }
 windows_path() { printf 'Z:%s' "${1//\//\\}"; }
@@ -43,7 +59,6 @@ snapshot() {
   find . -mindepth 1 | grep -v '/Temp/~nsu[^/]*\.tmp' | sort > "$work/$1.files"
 }
 
-# The first run through the runner makes the prefix.
 settings='HKCU\SOFTWARE\www.kalvex.example\ICQLiteKalvex\Settings'
 "$run" reg add "$settings" /v Language /t REG_SZ /d 2 /f /reg:64 >/dev/null
 cd "$prefix/drive_c"
@@ -75,8 +90,7 @@ uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall\Kalvex3'
   fail "no silent uninstall entry in the $view-bit view"
 
 "$run" "$PWD/$programs/Uninstall.exe" /S || fail "the uninstaller ended with exit code $?"
-# It goes on in its temporary copy; all of it has ended once the prefix's server has.
-WINEPREFIX="$prefix" timeout 120 wineserver -w || fail "the uninstaller did not end"
+await_uninstaller || fail "the uninstaller did not end within two minutes"
 
 snapshot after
 comm -13 "$work/before.registry" "$work/after.registry" > "$work/left.registry"

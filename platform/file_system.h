@@ -36,9 +36,11 @@ public:
     virtual std::string ReadBytes(const std::wstring& path) = 0;
     // Leaves the file holding exactly these bytes, creating it in its existing folder if need be.
     virtual void WriteBytes(const std::wstring& path, const std::string& bytes) = 0;
+    // Creates the folder and every missing folder above it; an existing folder is no error.
+    virtual void CreateFolders(const std::wstring& path) = 0;
     // Puts the file at `replacement` in the place of the file at `target` in one step, so that
     // `target` names either its old content or the new one, never neither. As on Windows, a
-    // read-only target is refused; on failure both files stay as they were.
+    // read-only target is refused, a missing one is no error; on failure both files stay as they were.
     virtual void Replace(const std::wstring& target, const std::wstring& replacement) = 0;
 };
 

@@ -13,7 +13,7 @@ source tools/lib/windows-program.sh
 starts="${1:-7}"
 
 tools/install-deps.sh
-kx_build_program bare_window ole_window apply_benchmark x86_binaries >/dev/null
+kx_build_program bare_window ole_window apply_benchmark x86_binaries sample_client >/dev/null
 
 export WINEPREFIX="$PWD/build/benchmark/wineprefix"
 if [ ! -f "$WINEPREFIX/system.reg" ]; then

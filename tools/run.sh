@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 source tools/lib/windows-program.sh
 
 tools/install-deps.sh
-kx_build_program
+kx_build_program sample_client
 
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/run/wineprefix}"
 kx_prepare_prefix

@@ -14,6 +14,7 @@
 #include "errors/win32/report_window.h"
 #include "platform/program_identity.h"
 #include "platform/win32/code_page.h"
+#include "platform/win32/environment.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/message_box.h"
@@ -37,10 +38,11 @@ int Run(HINSTANCE instance) {
     platform::Win32Screen screen;
     platform::Win32UserLocale locale;
     platform::Win32SystemInfo system;
+    platform::Win32Environment environment;
     errors::Win32ReportWindow reportWindow(instance);
 
     const app::Services services{registry, processStarter, fileSystem, codePage, messageBoxes,
-                                 fileDialog, shell, screen, locale, system, reportWindow};
+                                 fileDialog, shell, screen, locale, system, environment, reportWindow};
     app::Program program(services);
     std::optional<app::win32::MainWindow> mainWindow;
     try {

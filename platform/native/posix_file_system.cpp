@@ -137,6 +137,15 @@ void PosixFileSystem::WriteBytes(const std::wstring& path, const std::string& by
     }
 }
 
+void PosixFileSystem::CreateFolders(const std::wstring& path) {
+    std::error_code failure;
+    std::filesystem::create_directories(Narrow(path), failure);
+    if (failure) {
+        errno = failure.value();
+        RaiseErrno(Narrow(path));
+    }
+}
+
 void PosixFileSystem::Replace(const std::wstring& target, const std::wstring& replacement) {
     const std::string narrowTarget = Narrow(target);
     const std::string narrowReplacement = Narrow(replacement);

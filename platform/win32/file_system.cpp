@@ -98,6 +98,16 @@ void Win32FileSystem::WriteBytes(const std::wstring& path, const std::string& by
     if (!SetEndOfFile(file.get())) RaiseLastError();
 }
 
+void Win32FileSystem::CreateFolders(const std::wstring& path) {
+    // Each folder from the top down; the drive or share at the start is there or nothing is.
+    for (std::size_t end = path.find(L'\\', path.find(L':') + 2); ; end = path.find(L'\\', end + 1)) {
+        const std::wstring folder = path.substr(0, end);
+        if (!folder.empty() && !CreateDirectoryW(folder.c_str(), nullptr) && GetLastError() != ERROR_ALREADY_EXISTS)
+            RaiseLastError();
+        if (end == std::wstring::npos || end + 1 == path.size()) return;
+    }
+}
+
 void Win32FileSystem::Replace(const std::wstring& target, const std::wstring& replacement) {
     if (!MoveFileExW(replacement.c_str(), target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         RaiseLastError();

@@ -14,6 +14,7 @@ public:
     bool FileExists(const std::wstring& path) override;
     std::string ReadBytes(const std::wstring& path) override;
     void WriteBytes(const std::wstring& path, const std::string& bytes) override;
+    void CreateFolders(const std::wstring& path) override;
     void Replace(const std::wstring& target, const std::wstring& replacement) override;
 };
 

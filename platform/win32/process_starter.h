@@ -9,6 +9,7 @@ class Win32ProcessStarter final : public ProcessStarter {
 public:
     // The program's window shows minimised and gets the focus.
     void Start(const std::wstring& program, const std::vector<std::wstring>& arguments) override;
+    bool RestartElevated() override;
 };
 
 }  // namespace platform

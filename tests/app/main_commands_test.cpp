@@ -51,11 +51,14 @@ TEST_F(MainCommandsTest, ApplyWithAMissingPageReportsAndSavesNothing) {
     EXPECT_EQ(Stored(L"URL"), std::nullopt);
 }
 
-TEST_F(MainCommandsTest, ApplyClosesTheWindowAfterTheConfirmationWhenSet) {
-    program.intCloseAfterChange = 1;
-    main.cbtnApply_Click();
-    EXPECT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(view.closed);
+TEST_F(MainCommandsTest, BannerRemovalHandlesEachFileAndOneReportNamesTheFailedOne) {
+    files.heldOpen = {Data(L"banners.xml")};
+    main.cbtnRemoveBanner_Click();
+    EXPECT_EQ(files.files.at(Data(L"banners.xml")).bytes, "<banners/>");
+    EXPECT_EQ(files.files.at(Data(L"clbanner.xml")).bytes, "<root> <info>Banner removed with Kalvex</info> </root>");
+    EXPECT_NE(reportWindow.text.find(L"Permission denied: " + Data(L"banners.xml") + L"\r\n"), std::wstring::npos)
+        << reportWindow.text;
+    EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
 }
 
 // Apply's message exists in German only; banner removal's follows the language.

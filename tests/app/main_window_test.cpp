@@ -29,14 +29,6 @@ TEST_F(MainWindowTest, StoredSettingsAreUsedAsTheyAre) {
     EXPECT_EQ(program.intCloseAfterChange, 1);
 }
 
-TEST_F(MainWindowTest, BannersHiddenOrMissingHideTheButton) {
-    InstallClient();
-    files.SetAttributes(Data(L"banners.xml"), platform::kHidden);
-    files.files.erase(Data(L"clbanner.xml"));
-    main.Form_Load();
-    EXPECT_FALSE(view.visible[C::cbtnRemoveBanner]);
-}
-
 TEST_F(MainWindowTest, MissingPictureShowsTheNotFoundLabelAndKeepsThePath) {
     InstallClient();
     Store(L"PicturePath", L"C:\\weg.jpg");
@@ -137,9 +129,13 @@ TEST_F(MainWindowTest, UnloadWritesPositionInTheUsersNumberFormat) {
     EXPECT_EQ(Stored(L"ICQLitePath"), L"");
 }
 
-// The client's registration is looked for in the 32-bit view first, then in the 64-bit view;
-// one two levels below the program finds it without asking.
+// The client's registration is looked for in the 32-bit view first, then in the 64-bit view,
+// then in the registry's virtual store; one two levels below the program finds it without asking.
 TEST_F(MainWindowTest, RegistrationInEitherViewIsFoundThe32BitOneFirst) {
+    files.Put(L"F:\\Own\\ICQLite.exe", "MZ");
+    registry.PutText(kUser, L"Software\\Classes\\VirtualStore\\MACHINE\\SOFTWARE\\WOW6432Node\\Mirabilis\\ICQ\\ICQLite",
+                     L"FileName", L"F:\\Own\\Bin\\ICQLite.exe");
+    EXPECT_EQ(main.GetICQPath(), L"F:\\Own\\") << "registered by a client run unelevated";
     const std::wstring key64 = L"SOFTWARE\\Mirabilis\\ICQ\\ICQLite";
     files.Put(L"D:\\ICQ64\\ICQLite.exe", "MZ");
     registry.PutText(kMachine, key64, L"FileName", L"D:\\ICQ64\\Bin\\ICQLite.exe");

@@ -9,7 +9,7 @@
 set -euo pipefail
 run="$1" prefix="$2" program="$3" driver_program="$4"
 cd "$(dirname "$0")/../.."
-export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
+export WINEPREFIX="$prefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" KX_WINE="$run"
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
 [ -n "${DISPLAY:-}" ] || fail "needs a display, for example through xvfb-run"
@@ -19,7 +19,6 @@ locale -a | grep -qix 'de_DE\.utf-\?8' || fail "needs the de_DE.UTF-8 locale (to
 pid=""
 finish() {
   if [ -n "$pid" ]; then kill "$pid" 2>/dev/null || true; fi
-  wineserver -k 2>/dev/null || true
 }
 trap finish EXIT
 

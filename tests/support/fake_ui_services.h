@@ -2,10 +2,12 @@
 // The user's side of the dialogs, answered by the test.
 
 #include <deque>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "platform/environment.h"
 #include "platform/file_dialog.h"
 #include "platform/screen.h"
 #include "platform/shell.h"
@@ -49,6 +51,15 @@ public:
     wchar_t decimalSeparator = L'.';
     std::uint16_t DefaultLanguageId() override { return languageId; }
     wchar_t DecimalSeparator() override { return decimalSeparator; }
+};
+
+// A standard user's environment on 64-bit Windows, whose Program Files folders have German names.
+class FakeEnvironment final : public platform::Environment {
+public:
+    std::map<std::wstring, std::wstring> variables{
+        {L"LOCALAPPDATA", L"C:\\Users\\Anna\\AppData\\Local"}, {L"ProgramFiles", L"C:\\Programme"},
+        {L"ProgramFiles(x86)", L"C:\\Programme (x86)"},          {L"SystemRoot", L"C:\\Windows"}};
+    std::wstring Variable(const std::wstring& name) override { return variables[name]; }
 };
 
 }  // namespace testing_support

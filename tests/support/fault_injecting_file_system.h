@@ -12,7 +12,7 @@
 
 namespace testing_support {
 
-enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, FileExists, ReadBytes, WriteBytes, Replace };
+enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, FileExists, ReadBytes, WriteBytes, CreateFolders, Replace };
 
 class FaultInjectingFileSystem final : public platform::FileSystem {
 public:
@@ -56,6 +56,10 @@ public:
     void WriteBytes(const std::wstring& path, const std::string& bytes) override {
         Before(FileOperation::WriteBytes, path);
         files_.WriteBytes(path, bytes);
+    }
+    void CreateFolders(const std::wstring& path) override {
+        Before(FileOperation::CreateFolders, path);
+        files_.CreateFolders(path);
     }
     void Replace(const std::wstring& target, const std::wstring& replacement) override {
         Before(FileOperation::Replace, target);

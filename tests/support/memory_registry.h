@@ -132,9 +132,15 @@ public:
         std::vector<std::wstring> arguments;
     };
     std::vector<Started> started;
+    bool elevationGranted = true;
+    int elevations = 0;
 
     void Start(const std::wstring& program, const std::vector<std::wstring>& arguments) override {
         started.push_back({program, arguments});
+    }
+    bool RestartElevated() override {
+        ++elevations;
+        return elevationGranted;
     }
 };
 

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <optional>
 #include <string>
@@ -25,7 +26,8 @@
 
 namespace testing_support {
 
-// Files under Windows-style paths; any path's folder exists.
+// Files under Windows-style paths; any path's folder exists. Folders that refuse the user
+// refuse every change below them, as Program Files refuses a standard user.
 class MemoryFileSystem final : public platform::FileSystem {
 public:
     struct File {
@@ -33,6 +35,9 @@ public:
         std::int32_t attributes = platform::kArchive;
     };
     std::map<std::wstring, File> files;  // by full path
+    std::vector<std::wstring> refusing;
+    std::vector<std::wstring> heldOpen;  // by another program, without delete sharing
+    std::vector<std::wstring> createdFolders;
 
     void Put(const std::wstring& path, const std::string& bytes, std::int32_t attributes = platform::kArchive) {
         files[path] = File{bytes, attributes};
@@ -40,9 +45,11 @@ public:
 
     std::int32_t Attributes(const std::wstring& path) override { return Existing(path).attributes; }
     void SetAttributes(const std::wstring& path, std::int32_t attributes) override {
+        Refuse(path);
         Existing(path).attributes = attributes;
     }
     void Delete(const std::wstring& path) override {
+        Refuse(path);
         if (Existing(path).attributes & platform::kReadOnly) errors::Raise(errors::RuntimeError::PermissionDenied, 5);
         files.erase(path);
     }
@@ -53,19 +60,31 @@ public:
     }
     std::string ReadBytes(const std::wstring& path) override { return Existing(path).bytes; }
     void WriteBytes(const std::wstring& path, const std::string& bytes) override {
+        Refuse(path);
         auto it = files.find(path);
         if (it == files.end())
             files[path] = File{bytes, platform::kArchive};
         else
             it->second.bytes = bytes;
     }
+    void CreateFolders(const std::wstring& path) override {
+        Refuse(path);
+        createdFolders.push_back(path);
+    }
     void Replace(const std::wstring& target, const std::wstring& replacement) override {
-        if (Existing(target).attributes & platform::kReadOnly) errors::Raise(errors::RuntimeError::PermissionDenied, 5);
+        Refuse(target);
+        if (std::ranges::count(heldOpen, target)) errors::RaiseSystemError(32);
+        if (files.count(target) && files[target].attributes & platform::kReadOnly)
+            errors::Raise(errors::RuntimeError::PermissionDenied, 5);
         files[target] = Existing(replacement);
         files.erase(replacement);
     }
 
 private:
+    void Refuse(const std::wstring& path) const {
+        for (const std::wstring& folder : refusing)
+            if (path.starts_with(folder)) errors::Raise(errors::RuntimeError::PermissionDenied, 5);
+    }
     File& Existing(const std::wstring& path) {
         auto it = files.find(path);
         if (it == files.end()) errors::Raise(errors::RuntimeError::FileNotFound, 2);
@@ -150,9 +169,10 @@ protected:
     FakeScreen screen;
     FakeUserLocale locale;
     FakeSystemInfo system;
+    FakeEnvironment environment;
     RecordingReportWindow reportWindow;
-    app::Services services{registry, starter, files,  codePage, boxes,  fileDialog,
-                           shell,    screen,  locale, system,   reportWindow};
+    app::Services services{registry, starter, files,  codePage, boxes,       fileDialog,
+                           shell,    screen,  locale, system,   environment, reportWindow};
     app::Program program{services};
     FakeMainView view;
     app::frmMain main{program, view};

@@ -85,7 +85,8 @@ std::int32_t Number(IDispatch* control, DISPID id) {
     return value.lVal;
 }
 
-std::wstring LibraryBesideTheProgram() { return platform::ProgramFolder() + L"Vantor1.dll"; }
+// The library a button came from, whichever copies earlier cases of this process loaded.
+HMODULE ButtonLibrary(HWND button) { return reinterpret_cast<HMODULE>(GetClassLongPtrW(button, GCLP_HMODULE)); }
 
 class ButtonHostTest : public ::testing::Test {
 protected:
@@ -99,7 +100,8 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
     CLSID clsid;
     ASSERT_FALSE(SUCCEEDED(CLSIDFromProgID(L"Vantor1.cButton", &clsid))) << "registered";
     HostForm form;
-    EXPECT_NE(GetModuleHandleW(LibraryBesideTheProgram().c_str()), nullptr);
+    const std::wstring beside = platform::ProgramFolder() + L"Vantor1.dll";
+    EXPECT_EQ(ButtonLibrary(form.open->window()), GetModuleHandleW(beside.c_str()));
 
     IDispatch* open = form.open->Dispatch();
     IDispatch* go = form.go->Dispatch();
@@ -221,5 +223,5 @@ TEST_F(ButtonHostTest, ARegisteredLibraryIsCreatedThroughItsRegistration) {
 
     HostForm form;
     EXPECT_EQ(form.open->Caption(), L"Bild öffnen");
-    EXPECT_EQ(GetModuleHandleW(LibraryBesideTheProgram().c_str()), nullptr);
+    EXPECT_EQ(ButtonLibrary(form.open->window()), library);
 }

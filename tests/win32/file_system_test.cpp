@@ -15,6 +15,8 @@
 #include "platform/win32/code_page.h"
 #include "platform/win32/file_system.h"
 #include "support/fake_system_info.h"
+#include "support/fake_ui_services.h"
+#include "support/memory_registry.h"
 #include "support/recording_report_window.h"
 #include "support/temp_folder.h"
 
@@ -70,7 +72,9 @@ TEST_F(Win32FileSystemTest, AReadOnlyFileIsNotDeletedWithoutForce) {
 TEST_F(Win32FileSystemTest, ClientPageHeldOpenIsKeptByteForByteUntilItIsFree) {
     Win32AnsiCodePage codePage;
     app::clsFile objFile{files, codePage};
-    app::clsKalvex3 objChanger{objFile, files};
+    testing_support::MemoryRegistry registry;
+    testing_support::FakeEnvironment environment;
+    app::clsKalvex3 objChanger{objFile, files, {files, registry, environment}};
     testing_support::FakeSystemInfo system;
     testing_support::RecordingReportWindow window;
     errors::ErrTraceScope errTrace{{.system = &system, .reportWindow = &window}};

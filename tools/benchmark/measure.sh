@@ -122,7 +122,7 @@ declare -A label=([bare]="bare Win32 window" [ole]="bare window with OLE and com
 prepare() {
   case "$1" in
     kalvex) "$KX_WINE" reg delete "$settings_key" /v PicturePath /f /reg:64 >/dev/null 2>&1 || true ;;
-    big) "$KX_WINE" reg add "$settings_key" /v PicturePath /t REG_SZ /d "$(winepath -w "$big_picture")" \
+    big) "$KX_WINE" reg add "$settings_key" /v PicturePath /t REG_SZ /d "$("$KX_WINE" winepath -w "$big_picture" | tr -d '\r')" \
            /f /reg:64 >/dev/null ;;
   esac
 }

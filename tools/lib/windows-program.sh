@@ -30,7 +30,7 @@ kx_prepare_prefix() {
   mkdir -p "$(dirname "$WINEPREFIX")"
   if [ ! -f "$WINEPREFIX/system.reg" ]; then
     echo "Creating the Wine prefix $WINEPREFIX"
-    wineboot -i >/dev/null 2>&1
+    "$KX_WINE" wineboot -i >/dev/null 2>&1
     wineserver -w
   fi
   # Debian's Wine does not look for its own fonts (fonts-wine) where the package puts them,
@@ -44,5 +44,5 @@ kx_prepare_prefix() {
 # registered in the prefix; registering again after each build keeps the entries current.
 kx_register_control_library() {
   [ -f "$kx_control_library" ] || return 0
-  "$KX_WINE" regsvr32 /s "$(winepath -w "$kx_control_library")"
+  "$KX_WINE" regsvr32 /s "$("$KX_WINE" winepath -w "$kx_control_library" | tr -d '\r')"
 }

@@ -1,23 +1,22 @@
 #!/usr/bin/env bash
 # Checks that the sample client lands where the program's locator looks for it, and that a
-# client already registered in the prefix is left as it is. Uses a prefix of its own, since
-# it has to start from a prefix without any client.
-# Usage: install_sample_client_test.sh PREFIX
+# client already registered in the prefix is left as it is. It starts from a prefix without
+# any client and leaves none behind.
+# Usage: install_sample_client_test.sh WINE_RUN PREFIX
 set -euo pipefail
 cd "$(dirname "$0")/../.."
-export WINEPREFIX="$1" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+export KX_WINE="$1" WINEPREFIX="$2"
 fail() { echo "FAILED: $*" >&2; exit 1; }
 key='HKLM\SOFTWARE\Mirabilis\ICQ\ICQLite'
 registered() {  # VIEW
-  wine reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' | sed -n 's/^ *FileName \{4\}REG_SZ \{4\}//p'
+  "$KX_WINE" reg query "$key" /v FileName "/reg:$1" 2>/dev/null | tr -d '\r' | sed -n 's/^ *FileName \{4\}REG_SZ \{4\}//p'
 }
-unregister() { for view in 32 64; do wine reg delete 'HKLM\SOFTWARE\Mirabilis' "/reg:$view" /f >/dev/null 2>&1 || true; done; }
+unregister() { for view in 32 64; do "$KX_WINE" reg delete 'HKLM\SOFTWARE\Mirabilis' "/reg:$view" /f >/dev/null 2>&1 || true; done; }
 installed="$WINEPREFIX/drive_c/Program Files (x86)/ICQLite"
 
-mkdir -p "$WINEPREFIX"
-unregister
-rm -rf "$installed"
+forget_client() { unregister; rm -rf "$installed"; }
+trap forget_client EXIT
+forget_client
 
 tools/install-sample-client.sh >/dev/null
 # As the 32-bit client registers itself on 64-bit Windows: in the 32-bit view only.
@@ -38,7 +37,7 @@ done
 for view in 32 64; do
   rm -rf "$installed"
   unregister
-  wine reg add "$key" /v FileName /t REG_SZ /d 'D:\Own\ICQLite\Bin\ICQLite.exe' "/reg:$view" /f >/dev/null
+  "$KX_WINE" reg add "$key" /v FileName /t REG_SZ /d 'D:\Own\ICQLite\Bin\ICQLite.exe' "/reg:$view" /f >/dev/null
   tools/install-sample-client.sh >/dev/null
   [ "$(registered "$view")" = 'D:\Own\ICQLite\Bin\ICQLite.exe' ] || fail "the client registered in view $view was replaced"
   [ ! -e "$installed" ] || fail "the sample client was installed beside one registered in view $view"

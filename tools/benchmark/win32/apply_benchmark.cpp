@@ -25,6 +25,7 @@
 #include "app/text_file.h"
 #include "error/error.h"
 #include "platform/win32/code_page.h"
+#include "platform/win32/environment.h"
 #include "platform/win32/file_system.h"
 #include "platform/win32/process_starter.h"
 #include "platform/win32/registry.h"
@@ -105,7 +106,8 @@ int Run(int repetitions) {
     platform::Win32Registry registry;
     platform::Win32ProcessStarter starter;
     app::clsFile file(fileSystem, codePage);
-    app::clsKalvex3 changer(file, fileSystem);
+    platform::Win32Environment environment;
+    app::clsKalvex3 changer(file, fileSystem, app::ClientFiles(fileSystem, registry, environment));
     app::clsReg reg(registry, starter);
 
     const BenchmarkKey key(reg);
