@@ -159,9 +159,11 @@ TEST_F(MainWindowTest, ProgramFileMissingOrNoRegistrationAsksTheUser) {
     EXPECT_TRUE(fileDialog.filters.empty()) << "declining ends the search";
 }
 
-TEST_F(MainWindowTest, UserPointsAtTheProgramFile) {
+TEST_F(MainWindowTest, UserPointsAtTheProgramFileOrCancelsQuietly) {
     boxes.answer = MessageResult::Yes;
-    fileDialog.answers = {L"E:\\Tools\\ICQ\\ICQLite.exe"};
+    fileDialog.answers = {std::nullopt, L"E:\\Tools\\ICQ\\ICQLite.exe"};
+    EXPECT_EQ(main.GetICQPath(), L"");
+    EXPECT_EQ(boxes.shown.size(), 1u) << "the question alone";
     EXPECT_EQ(main.GetICQPath(), L"E:\\Tools\\ICQ\\");
 }
 
@@ -173,13 +175,6 @@ TEST_F(MainWindowTest, WrongChoiceIsToldOnceAndLeavesNoFolder) {
     ASSERT_EQ(boxes.shown.size(), 2u);
     EXPECT_EQ(boxes.shown[1].text, L"Sie haben einen falschen Pfad gewählt");
     EXPECT_EQ(fileDialog.filters.size(), 1u) << "no second attempt";
-}
-
-TEST_F(MainWindowTest, CancelledDialogEndsQuietly) {
-    boxes.answer = MessageResult::Yes;
-    fileDialog.answers = {std::nullopt};
-    EXPECT_EQ(main.GetICQPath(), L"");
-    EXPECT_EQ(boxes.shown.size(), 1u);
 }
 
 TEST_F(MainWindowTest, HiddenProgramFileStillCounts) {

@@ -191,15 +191,9 @@ TEST_F(ButtonTest, RoundTripKeepsEveryProperty) {
 
     cButton other(toolkit, host);
     other.RestoreFrom(store);
-    EXPECT_EQ(other.ButtonForm(), Oval);
-    EXPECT_EQ(other.ButtonBackColor(), 0x8000000Fu);
-    EXPECT_EQ(other.ButtonCaption(), L"&Übernehmen");
-    EXPECT_EQ(other.ButtonPicture(), picture);
-    EXPECT_EQ(other.ButtonFont(), font);
-    EXPECT_EQ(other.ButtonFontColor(), 0xFF0000u);
-    EXPECT_EQ(other.ButtonPictureAlign(), Rechts);
-    EXPECT_FALSE(other.ButtonPictureStretch());
-    EXPECT_FALSE(other.ButtonEnabled());
+    PropertyMap again;
+    other.SaveTo(again);
+    EXPECT_TRUE(again.entries() == store.entries());
     EXPECT_EQ(other.Ground().FillColor(), kLightGrey);
 }
 
@@ -234,25 +228,19 @@ TEST_F(ButtonTest, UnreadableValueEndsTheRestoreAtThatStep) {
     EXPECT_EQ(host.changed, std::vector<std::wstring>{L"ButtonForm"});
 }
 
-TEST(PropertyValueTest, ConversionsRefuseWhatCannotBeConverted) {
+TEST(PropertyValueTest, DesignerNumberTextsAreReadAndWhatCannotBeConvertedIsRefused) {
     EXPECT_EQ(ToInteger(std::wstring(L" -2147483648 ")), INT32_MIN);
-    EXPECT_THROW(ToInteger(std::wstring(L"2147483648")), ControlError);
-    EXPECT_THROW(ToInteger(std::wstring(L"12abc")), ControlError);
-    EXPECT_THROW(ToBoolean(std::wstring(L"yes")), ControlError);
-    EXPECT_THROW(ToFont(std::int32_t{1}), ControlError);
-    EXPECT_FALSE(SameValue(std::make_shared<FakeFont>(), std::make_shared<FakeFont>()));
-}
-
-// Number texts as form designers write them in property bags, and what is still refused.
-TEST(PropertyTextTest, DesignerNumberTextsAreReadAndOtherTextsRefused) {
     EXPECT_EQ(static_cast<std::uint32_t>(ToInteger(std::wstring(L"&H8000000F&"))), 0x8000000Fu);
     EXPECT_EQ(ToInteger(std::wstring(L" &hff ")), 255);
     EXPECT_EQ(ToInteger(std::wstring(L"-2.00")), -2);
     EXPECT_EQ(ToInteger(std::wstring(L"1.5E+3")), 1500);
     EXPECT_EQ(ToText(NoObject{}), L"") << "an empty caption";
-    for (const wchar_t* refused : {L"&H", L"&HFG", L"&H100000000", L"2.5", L"1E-1", L".", L"1E", L"2.147483648E9"}) {
+    for (const wchar_t* refused : {L"2147483648", L"12abc", L"&H", L"&HFG", L"&H100000000", L"2.5", L"1E-1", L".",
+                                   L"1E", L"2.147483648E9"})
         EXPECT_THROW(ToInteger(std::wstring(refused)), ControlError) << refused;
-    }
+    EXPECT_THROW(ToBoolean(std::wstring(L"yes")), ControlError);
+    EXPECT_THROW(ToFont(std::int32_t{1}), ControlError);
+    EXPECT_FALSE(SameValue(std::make_shared<FakeFont>(), std::make_shared<FakeFont>()));
 }
 
 }  // namespace
