@@ -1,5 +1,6 @@
 #include "app/picture_preview.h"
 
+#include "app/area_resampler.h"
 #include "app/jpeg_eighth.h"
 
 namespace app {

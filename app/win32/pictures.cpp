@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/area_resampler.h"
 #include "app/picture_preview.h"
 
 #include "app/win32/com_error.h"
