@@ -86,8 +86,9 @@ std::wstring PageText(std::wstring_view link, std::wstring_view picturePath, cls
     return text;
 }
 
+// Tidying up after a failure goes as far as it can: the failure reported is the first one.
 template <class Step>
-void Attempt(Step&& step) {
+void IgnoringFailure(Step&& step) {
     try {
         step();
     } catch (const std::exception&) {
@@ -110,8 +111,8 @@ void Rewrite(clsFile& file, platform::FileSystem& files, const std::wstring& pat
         files.Replace(path, newFile);
     } catch (...) {
         // The old file stays as it was found, and nothing half-written is left beside it.
-        if (oldAttributes) Attempt([&] { files.SetAttributes(path, *oldAttributes); });
-        Attempt([&] { files.Delete(newFile); });
+        if (oldAttributes) IgnoringFailure([&] { files.SetAttributes(path, *oldAttributes); });
+        IgnoringFailure([&] { files.Delete(newFile); });
         throw;
     }
 }
@@ -149,7 +150,7 @@ void clsKalvex3::RemoveBanners(std::wstring strBannerPath, std::wstring strRemov
     clientFiles_.Change(strBannerPath, [&](const std::wstring& banner) {
         // A banner that does not hold the text must not count as removed, so this failure goes on.
         Rewrite(file_, fileSystem_, banner, strRemovedText, [](std::int32_t) {});
-        Attempt([&] { fileSystem_.SetAttributes(banner, platform::kHidden); });
+        IgnoringFailure([&] { fileSystem_.SetAttributes(banner, platform::kHidden); });
     });
 }
 

@@ -2,7 +2,7 @@
 
 #include <limits>
 
-#include "button/attempt.h"
+#include "button/skip_if_refused.h"
 #include "button/control_error.h"
 
 namespace button {
@@ -36,14 +36,14 @@ void cButton::SetButtonFont(FontRef font) {
     if (!myFont) myFont = toolkit_.NewFont();
     const Font& from = *myFont;
     Font& to = *lblCaption.Font();
-    Attempt([&] { to.SetName(from.Name()); });
-    Attempt([&] { to.SetSize(from.Size()); });
-    Attempt([&] { to.SetBold(from.Bold()); });
-    Attempt([&] { to.SetItalic(from.Italic()); });
-    Attempt([&] { to.SetCharset(from.Charset()); });
-    Attempt([&] { to.SetStrikethrough(from.Strikethrough()); });
-    Attempt([&] { to.SetUnderline(from.Underline()); });
-    Attempt([&] { to.SetWeight(from.Weight()); });
+    SkipIfRefused([&] { to.SetName(from.Name()); });
+    SkipIfRefused([&] { to.SetSize(from.Size()); });
+    SkipIfRefused([&] { to.SetBold(from.Bold()); });
+    SkipIfRefused([&] { to.SetItalic(from.Italic()); });
+    SkipIfRefused([&] { to.SetCharset(from.Charset()); });
+    SkipIfRefused([&] { to.SetStrikethrough(from.Strikethrough()); });
+    SkipIfRefused([&] { to.SetUnderline(from.Underline()); });
+    SkipIfRefused([&] { to.SetWeight(from.Weight()); });
     lblCaption.FontChanged();
     host_.PropertyChanged(L"ButtonFont");
 }

@@ -3,7 +3,7 @@
 // single precision and results are handed over unrounded, as the stored layouts expect.
 
 #include "button/button.h"
-#include "button/attempt.h"
+#include "button/skip_if_refused.h"
 #include "button/control_error.h"
 #include "platform/units.h"
 
@@ -31,24 +31,24 @@ float cButton::NaturalPictureHeight() const {
 void cButton::Resize(float width, float height) {
     width_ = width;
     height_ = height;
-    Attempt([&] { shpGround.SetWidth(width); });
-    Attempt([&] { shpGround.SetHeight(height); });
-    Attempt([&] { imgPicture.SetHeight(Stretch ? height - kPictureHeightAllowance : NaturalPictureHeight()); });
-    Attempt([&] { imgPicture.SetWidth(Stretch ? imgPicture.Height() : NaturalPictureWidth()); });
+    SkipIfRefused([&] { shpGround.SetWidth(width); });
+    SkipIfRefused([&] { shpGround.SetHeight(height); });
+    SkipIfRefused([&] { imgPicture.SetHeight(Stretch ? height - kPictureHeightAllowance : NaturalPictureHeight()); });
+    SkipIfRefused([&] { imgPicture.SetWidth(Stretch ? imgPicture.Height() : NaturalPictureWidth()); });
     // The caption's left is still the one of the previous placement; the next pass corrects it.
-    Attempt([&] { lblCaption.SetWidth(width - lblCaption.Left()); });
-    Attempt([&] { imgPicture.SetTop((height - imgPicture.Height()) / 2); });
-    Attempt([&] { lblCaption.SetTop((height - lblCaption.Height()) / 2); });
+    SkipIfRefused([&] { lblCaption.SetWidth(width - lblCaption.Left()); });
+    SkipIfRefused([&] { imgPicture.SetTop((height - imgPicture.Height()) / 2); });
+    SkipIfRefused([&] { lblCaption.SetTop((height - lblCaption.Height()) / 2); });
     PlacePictureSide();
 }
 
 void cButton::PlacePictureSide() {
     if (ButtonAlign == Links) {
-        Attempt([&] { imgPicture.SetLeft(kOuterMargin); });
-        Attempt([&] { lblCaption.SetLeft(imgPicture.Left() + imgPicture.Width() + kGap); });
+        SkipIfRefused([&] { imgPicture.SetLeft(kOuterMargin); });
+        SkipIfRefused([&] { lblCaption.SetLeft(imgPicture.Left() + imgPicture.Width() + kGap); });
     } else if (ButtonAlign == Rechts) {
-        Attempt([&] { lblCaption.SetLeft(kOuterMargin); });
-        Attempt([&] { imgPicture.SetLeft(width_ - imgPicture.Width() - kGap); });
+        SkipIfRefused([&] { lblCaption.SetLeft(kOuterMargin); });
+        SkipIfRefused([&] { imgPicture.SetLeft(width_ - imgPicture.Width() - kGap); });
     }
 }
 

@@ -39,8 +39,9 @@ void AddReportLine(const std::wstring& line) {
     M().reportBuffer += report::kCrLf;
 }
 
+// A part of the report that cannot be had is left out; the rest of the report still comes.
 template <class Step>
-void Attempt(Step&& step) {
+void LeaveOutIfFailing(Step&& step) {
     try {
         step();
     } catch (...) {
@@ -58,14 +59,14 @@ void FormatErrorHeader(const std::wstring& name) {
     facts.description = M().preserved.description;
     facts.adoVersion = L"?";
     if (system) {
-        Attempt([&] { facts.computer = system->ComputerName(); });
-        Attempt([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
-        Attempt([&] { facts.app = system->ProgramName(); });
-        Attempt([&] {
+        LeaveOutIfFailing([&] { facts.computer = system->ComputerName(); });
+        LeaveOutIfFailing([&] { facts.time = report::FormatTime(system->Now(), system->DateSeparator(), system->TimeSeparator()); });
+        LeaveOutIfFailing([&] { facts.app = system->ProgramName(); });
+        LeaveOutIfFailing([&] {
             platform::ProgramVersion v = system->Version();
             facts.version = std::to_wstring(v.major) + L"." + std::to_wstring(v.minor) + L"." + std::to_wstring(v.revision);
         });
-        Attempt([&] { facts.adoVersion = AdoVersion(); });
+        LeaveOutIfFailing([&] { facts.adoVersion = AdoVersion(); });
     }
     M().reportBuffer = report::FormatErrorHeader(facts);
 }
@@ -75,7 +76,7 @@ void AddApiErrorInfo() {
     // 203 (no such environment variable) is left behind by too many harmless calls to mean anything.
     if (code == 0 || code == 203) return;
     std::wstring text;
-    Attempt([&] {
+    LeaveOutIfFailing([&] {
         if (M().services.system) text = report::CleanSystemMessage(M().services.system->SystemMessage(code));
     });
     AddReportLine(L"  API Error: (" + std::to_wstring(code) + L") " + text);
@@ -131,12 +132,12 @@ std::wstring ErrorIn(std::wstring_view methodName, const Value& args, std::int32
             if (ErrIsPropagated()) {
                 M().reportBuffer = M().preserved.description;
             } else {
-                Attempt([&] { FormatErrorHeader(split.name); });
-                Attempt(AddApiErrorInfo);
+                LeaveOutIfFailing([&] { FormatErrorHeader(split.name); });
+                LeaveOutIfFailing(AddApiErrorInfo);
                 data_access::AddAdoInfo(connection.get(), dbObject.get(), AdoVersion(), AddReportLine);
                 // The web request block needs a transaction context, and this program serves no requests.
             }
-            Attempt([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
+            LeaveOutIfFailing([&] { AddCallStackLine(split.name, split.argNames, args, envNames, envValues); });
         }
         data_access::AbortTransaction(options, connection.get(), transObject, AddReportLine);
         if (HasFlag(options, kCloseConnection)) data_access::CloseConnection(connection.get(), AddReportLine);

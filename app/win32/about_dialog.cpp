@@ -12,8 +12,8 @@ constexpr int kClientWidth = 4620, kClientHeight = 3255;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 constexpr int kWebsiteId = 101, kEMailId = 102;
 
-constexpr TwipsRect kLogo{120, 120, 480, 480};
-constexpr TwipsRect kFlower{2160, 720, 2340, 2415};
+constexpr LayoutRect kLogo{120, 120, 480, 480};
+constexpr LayoutRect kFlower{2160, 720, 2340, 2415};
 
 constexpr Typeface kTitleFont{L"MS Sans Serif", 1350, true};
 constexpr Typeface kLabelFont{L"MS Sans Serif", 975, false};

@@ -32,7 +32,6 @@ Form::~Form() {
     buttons_.clear();
     if (handle()) RemovePropW(handle(), kFormProperty);
     DestroyDetached();
-    for (const Font& font : fonts_) DeleteObject(font.handle);
 }
 
 void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, int clientWidth, int clientHeight) {
@@ -49,7 +48,7 @@ void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, 
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-RECT Form::PixelsOf(const TwipsRect& at) const {
+RECT Form::PixelsOf(const LayoutRect& at) const {
     const int dpi = static_cast<int>(Dpi());
     const int left = platform::PixelsFromTwips(at.left, dpi), top = platform::PixelsFromTwips(at.top, dpi);
     return {left, top, left + platform::PixelsFromTwips(at.width, dpi),
@@ -61,16 +60,16 @@ HFONT Form::FontFor(const Typeface& face) {
     for (const Font& font : fonts_)
         if (font.dpi == dpi && font.face.hundredths == face.hundredths && font.face.bold == face.bold &&
             std::wcscmp(font.face.name, face.name) == 0)
-            return font.handle;
+            return font.handle.get();
     HFONT handle = CreateFontW(-platform::PixelsFromHundredthsOfPoint(face.hundredths, static_cast<int>(dpi)), 0, 0, 0,
                                face.bold ? FW_BOLD : FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                                OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS,
                                face.name);
-    fonts_.push_back({face, dpi, handle});
+    fonts_.push_back({face, dpi, platform::GdiObject<HFONT>(handle)});
     return handle;
 }
 
-HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const TwipsRect& at,
+HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const LayoutRect& at,
                const Typeface& font, int id, DWORD exStyle) {
     const RECT pixels = PixelsOf(at);
     HWND control = CreateWindowExW(exStyle, windowClass, text, WS_CHILD | style, pixels.left, pixels.top,
@@ -82,7 +81,7 @@ HWND Form::Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, con
     return control;
 }
 
-ButtonHost& Form::AddButton(const StoredButton& stored, const TwipsRect& at, std::function<void()> onClick) {
+ButtonHost& Form::AddButton(const StoredButton& stored, const LayoutRect& at, std::function<void()> onClick) {
     auto host = std::make_unique<ButtonHost>(window(), stored, at.width, at.height, PixelsOf(at), std::move(onClick));
     buttons_.push_back({std::move(host), at});
     return *buttons_.back().host;

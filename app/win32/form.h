@@ -12,11 +12,13 @@
 
 #include "app/win32/container/button_host.h"
 #include "app/win32/container/stored_button.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/window.h"
 
 namespace app::win32 {
 
-struct TwipsRect {
+// A control's place in a form's layout, in whole twips as the stored layouts give them.
+struct LayoutRect {
     int left, top, width, height;
 };
 
@@ -46,12 +48,12 @@ protected:
     // Creates the window, hidden, with a client area of this size in twips.
     void Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, int clientWidth, int clientHeight);
     // Controls are created in tab order.
-    HWND Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const TwipsRect& at,
+    HWND Add(const wchar_t* windowClass, const wchar_t* text, DWORD style, const LayoutRect& at,
              const Typeface& font = kStandardFont, int id = 0, DWORD exStyle = 0);
-    ButtonHost& AddButton(const StoredButton& stored, const TwipsRect& at, std::function<void()> onClick);
+    ButtonHost& AddButton(const StoredButton& stored, const LayoutRect& at, std::function<void()> onClick);
     // The text colour of a label or option; a transparent one shows what the window drew beneath it.
     void SetTextColor(HWND control, COLORREF color, bool transparent = false);
-    RECT PixelsOf(const TwipsRect& at) const;
+    RECT PixelsOf(const LayoutRect& at) const;
 
     // Shows the window modally over its owner until EndModal or until it is closed.
     void ShowModal(HWND owner);
@@ -74,7 +76,7 @@ private:
 
     struct Placed {
         HWND window;
-        TwipsRect at;
+        LayoutRect at;
         Typeface font;
     };
     struct Look {
@@ -85,11 +87,11 @@ private:
     struct Font {
         Typeface face;
         UINT dpi;
-        HFONT handle;
+        platform::GdiObject<HFONT> handle;
     };
     struct Button {
         std::unique_ptr<ButtonHost> host;
-        TwipsRect at;
+        LayoutRect at;
     };
 
     std::vector<Placed> controls_;

@@ -4,6 +4,7 @@
 #include <string>
 #include <utility>
 
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/window.h"
 
 namespace app::win32 {
@@ -15,13 +16,13 @@ class ImageControl final : public platform::Window {
 public:
     static ImageControl& Of(HWND box) { return *static_cast<ImageControl*>(From(box)); }
 
-    void Show(Bitmap picture) {
+    void Show(platform::Bitmap picture) {
         picture_ = std::move(picture);
         pending_.clear();
         InvalidateRect(handle(), nullptr, TRUE);
     }
     void ShowWhenPainted(std::wstring path) {
-        picture_ = Bitmap();
+        picture_ = platform::Bitmap();
         pending_ = std::move(path);
         InvalidateRect(handle(), nullptr, TRUE);
     }
@@ -45,11 +46,10 @@ private:
         BITMAP size = {};
         if (picture_.get() && GetObjectW(picture_.get(), sizeof size, &size)) {
             // Made at the box's size: copied pixel for pixel, never stretched by the device.
-            HDC source = CreateCompatibleDC(dc);
-            HGDIOBJ previous = SelectObject(source, picture_.get());
-            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source, 0, 0, SRCCOPY);
-            SelectObject(source, previous);
-            DeleteDC(source);
+            const platform::MemoryDc source(CreateCompatibleDC(dc));
+            HGDIOBJ previous = SelectObject(source.get(), picture_.get());
+            BitBlt(dc, 0, 0, size.bmWidth, size.bmHeight, source.get(), 0, 0, SRCCOPY);
+            SelectObject(source.get(), previous);
         }
         EndPaint(handle(), &paint);
         if (notShown)
@@ -58,7 +58,7 @@ private:
         return 0;
     }
 
-    Bitmap picture_;
+    platform::Bitmap picture_;
     std::wstring pending_;  // the file to decode at the next paint
 };
 
@@ -69,7 +69,7 @@ void RegisterImageControl(HINSTANCE instance) {
                                              {kImageControlClass, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH))});
 }
 
-void ShowPicture(HWND box, Bitmap picture) { ImageControl::Of(box).Show(std::move(picture)); }
+void ShowPicture(HWND box, platform::Bitmap picture) { ImageControl::Of(box).Show(std::move(picture)); }
 
 void ShowPictureWhenPainted(HWND box, std::wstring path) { ImageControl::Of(box).ShowWhenPainted(std::move(path)); }
 

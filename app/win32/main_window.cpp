@@ -20,16 +20,16 @@ constexpr int kClientWidth = 4575, kClientHeight = 4935;
 constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kFullSizePictureId = 101, kOpenURLId = 102, kURLId = 103;
 
-constexpr COLORREF kLightBlue = RGB(128, 128, 255);
+constexpr COLORREF kMediumBlue = RGB(128, 128, 255);
 constexpr COLORREF kGrey = RGB(128, 128, 128);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr Typeface kButtonFont{L"MS Sans Serif", 975, false};
 
 
-constexpr TwipsRect kFrame{120, 1800, 4335, 1575};
+constexpr LayoutRect kFrame{120, 1800, 4335, 1575};
 
 // The frame's children lie relative to the frame.
-constexpr TwipsRect InFrame(int left, int top, int width, int height) {
+constexpr LayoutRect InFrame(int left, int top, int width, int height) {
     return {kFrame.left + left, kFrame.top + top, width, height};
 }
 
@@ -80,7 +80,7 @@ void MainWindow::CreateControls() {
 
     SendMessageW(windows_[C::optFullSizePicture], BM_SETCHECK, BST_CHECKED, 0);
     SetTextColor(windows_[C::lblPreview], kGrey);
-    SetTextColor(windows_[C::lblRemovedBanner], kLightBlue);
+    SetTextColor(windows_[C::lblRemovedBanner], kMediumBlue);
     SetTextColor(windows_[C::lblNotFound], kRed);
     // The frame lies beneath the controls it groups.
     SetWindowPos(windows_[C::fraPictureClick], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);

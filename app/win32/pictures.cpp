@@ -46,20 +46,6 @@ ComPtr<IPicture> PictureFromBytes(const void* bytes, DWORD size) {
     return picture;
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    ~FileHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
-
 [[noreturn]] void RaiseInvalidPicture() { errors::Raise(kInvalidPicture, errors::kRuntimeSource, L"Invalid picture"); }
 
 // The picture file, opened for reading; one beyond the biggest that a picture within the
@@ -68,7 +54,7 @@ struct PictureFile {
     explicit PictureFile(const std::wstring& path)
         : handle(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
                              FILE_ATTRIBUTE_NORMAL, nullptr)) {
-        if (handle.get() == INVALID_HANDLE_VALUE) platform::RaiseLastError();
+        if (!handle.valid()) platform::RaiseLastError();
         LARGE_INTEGER length = {};
         if (!GetFileSizeEx(handle.get(), &length)) platform::RaiseLastError();
         if (static_cast<std::uint64_t>(length.QuadPart) > app::kMaxPictureFileBytes) RaiseInvalidPicture();
@@ -85,7 +71,7 @@ struct PictureFile {
         return got;
     }
 
-    FileHandle handle;
+    platform::FileHandle handle;
     std::size_t size = 0;
 };
 
@@ -100,7 +86,7 @@ auto MakingPicture(Making making) {
     }
 }
 
-Bitmap BitmapOf(const std::vector<std::uint8_t>& pixels, int width, int height) {
+platform::Bitmap BitmapOf(const std::vector<std::uint8_t>& pixels, int width, int height) {
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
     info.bmiHeader.biWidth = width;
@@ -109,13 +95,13 @@ Bitmap BitmapOf(const std::vector<std::uint8_t>& pixels, int width, int height) 
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
     void* bits = nullptr;
-    Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+    platform::Bitmap bitmap(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
     if (!bitmap.get()) RaiseInvalidPicture();
     std::memcpy(bits, pixels.data(), pixels.size());
     return bitmap;
 }
 
-void Check(HRESULT hr) {
+void FailAsInvalidPicture(HRESULT hr) {
     if (FAILED(hr)) RaiseInvalidPicture();
 }
 
@@ -126,18 +112,18 @@ std::vector<std::uint8_t> Decoded(std::vector<std::uint8_t>& bytes, std::uint32_
                                              IID_IWICImagingFactory, reinterpret_cast<void**>(factory.put()));
     if (FAILED(created)) RaiseAutomationError(created);
     ComPtr<IWICStream> stream;
-    Check(factory->CreateStream(stream.put()));
-    Check(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size())));
+    FailAsInvalidPicture(factory->CreateStream(stream.put()));
+    FailAsInvalidPicture(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size())));
     ComPtr<IWICBitmapDecoder> decoder;
-    Check(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
+    FailAsInvalidPicture(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
     ComPtr<IWICBitmapFrameDecode> frame;
-    Check(decoder->GetFrame(0, frame.put()));
+    FailAsInvalidPicture(decoder->GetFrame(0, frame.put()));
     UINT sourceWidth = 0, sourceHeight = 0;
-    Check(frame->GetSize(&sourceWidth, &sourceHeight));
+    FailAsInvalidPicture(frame->GetSize(&sourceWidth, &sourceHeight));
     if (!app::IsShowableSize({sourceWidth, sourceHeight})) RaiseInvalidPicture();
     ComPtr<IWICFormatConverter> converter;
-    Check(factory->CreateFormatConverter(converter.put()));
-    Check(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
+    FailAsInvalidPicture(factory->CreateFormatConverter(converter.put()));
+    FailAsInvalidPicture(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
                                 WICBitmapPaletteTypeCustom));
 
     // A few rows at a time: the preview never needs a full-size copy of the picture. (The
@@ -150,7 +136,7 @@ std::vector<std::uint8_t> Decoded(std::vector<std::uint8_t>& bytes, std::uint32_
     for (UINT top = 0; top < sourceHeight; top += kStripRows) {
         const UINT rows = std::min(kStripRows, sourceHeight - top);
         const WICRect rect = {0, static_cast<INT>(top), static_cast<INT>(sourceWidth), static_cast<INT>(rows)};
-        Check(converter->CopyPixels(&rect, stride, stride * rows, strip.data()));
+        FailAsInvalidPicture(converter->CopyPixels(&rect, stride, stride * rows, strip.data()));
         for (UINT row = 0; row < rows; ++row) {
             std::uint8_t* pixel = strip.data() + std::size_t{row} * stride;
             // Premultiplied colours: adding the missing coverage puts them on white.
@@ -202,7 +188,7 @@ void CheckPictureFile(const std::wstring& path) {
     });
 }
 
-Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
+platform::Bitmap PreviewBitmap(const std::wstring& path, int width, int height) {
     return MakingPicture([&] {
         std::vector<std::uint8_t> bytes;
         {

@@ -11,6 +11,7 @@
 #include <utility>
 
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace app::win32 {
 
@@ -18,24 +19,6 @@ namespace app::win32 {
 platform::ComPtr<IPicture> IconPicture(HINSTANCE instance, int icon, int size);
 // A picture file (JPEG, GIF, BMP) kept as a data resource.
 platform::ComPtr<IPicture> ResourcePicture(HINSTANCE instance, int resource);
-// A bitmap that goes with its owner.
-class Bitmap {
-public:
-    Bitmap() = default;
-    explicit Bitmap(HBITMAP bitmap) : bitmap_(bitmap) {}
-    Bitmap(Bitmap&& other) noexcept : bitmap_(std::exchange(other.bitmap_, nullptr)) {}
-    Bitmap& operator=(Bitmap&& other) noexcept {
-        std::swap(bitmap_, other.bitmap_);
-        return *this;
-    }
-    ~Bitmap() {
-        if (bitmap_) DeleteObject(bitmap_);
-    }
-    HBITMAP get() const { return bitmap_; }
-
-private:
-    HBITMAP bitmap_ = nullptr;
-};
 
 // A JPEG, GIF or BMP file at the given size in pixels, as a top-down 32-bit bitmap with
 // transparent parts on white; the file is read once. A file that cannot be opened raises
@@ -43,7 +26,7 @@ private:
 // limit, one whose header names no size or a size beyond the limit (of a GIF, any frame's
 // too), one that does not decode or that the memory at hand cannot hold raises "Invalid
 // picture".
-Bitmap PreviewBitmap(const std::wstring& path, int width, int height);
+platform::Bitmap PreviewBitmap(const std::wstring& path, int width, int height);
 // Raises what PreviewBitmap would for the file's size and its header, reading the header only.
 void CheckPictureFile(const std::wstring& path);
 // Draws the picture scaled to fill the rectangle.

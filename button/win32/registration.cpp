@@ -7,6 +7,7 @@
 
 #include "Vantor1_h.h"
 #include "button/win32/misc_status.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace button {
 namespace {
@@ -18,21 +19,6 @@ constexpr wchar_t kControlVersion[] = L"14.0";
 constexpr wchar_t kTypeLibVersion[] = L"e.0";
 constexpr wchar_t kDispatchProxy[] = L"{00020420-0000-0000-C000-000000000046}";
 constexpr wchar_t kDualProxy[] = L"{00020424-0000-0000-C000-000000000046}";
-
-class RegistryKey {
-public:
-    RegistryKey() = default;
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-    ~RegistryKey() {
-        if (key_) RegCloseKey(key_);
-    }
-    HKEY get() const { return key_; }
-    HKEY* put() { return &key_; }
-
-private:
-    HKEY key_ = nullptr;
-};
 
 // Where a value lives on 64-bit Windows: class and interface keys exist once in each
 // bitness's registry view, ProgIDs and type libraries once for both.
@@ -96,7 +82,7 @@ std::vector<RegistryValue> RegistrationValues(const std::wstring& libraryPath) {
 }
 
 LSTATUS WriteValue(HKEY hive, const RegistryValue& value) {
-    RegistryKey key;
+    platform::RegistryKeyHandle key;
     LSTATUS status = RegCreateKeyExW(hive, (kClasses + value.key).c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr,
                                      key.put(), nullptr);
     if (status != ERROR_SUCCESS) return status;
@@ -112,7 +98,7 @@ bool RemoveValue(HKEY hive, const RegistryValue& value) {
 
 // Removes a key once nothing is left in it; what others added keeps it.
 bool RemoveIfEmpty(HKEY hive, const std::wstring& key) {
-    RegistryKey opened;
+    platform::RegistryKeyHandle opened;
     const LSTATUS found = RegOpenKeyExW(hive, (kClasses + key).c_str(), 0, KEY_QUERY_VALUE, opened.put());
     if (found != ERROR_SUCCESS) return found == ERROR_FILE_NOT_FOUND;
     DWORD subkeys = 0, values = 0;
@@ -132,7 +118,7 @@ bool RemoveIfEmpty(HKEY hive, const std::wstring& key) {
 // side stays in its own view.
 bool OtherBitnessRegistered(HKEY hive) {
     const REGSAM otherView = sizeof(void*) == 8 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
-    RegistryKey server;
+    platform::RegistryKeyHandle server;
     if (RegOpenKeyExW(hive, (kClasses + ClassKey() + L"\\InprocServer32").c_str(), 0, KEY_QUERY_VALUE | otherView,
                       server.put()) != ERROR_SUCCESS) {
         return false;
@@ -142,7 +128,7 @@ bool OtherBitnessRegistered(HKEY hive) {
 
 // Machine-wide where the user may write there, otherwise the user's own classes.
 HKEY WritableHive() {
-    RegistryKey machine;
+    platform::RegistryKeyHandle machine;
     const bool writable = RegCreateKeyExW(HKEY_LOCAL_MACHINE, L"Software\\Classes", 0, nullptr, 0,
                                           KEY_READ | KEY_WRITE | DELETE, nullptr, machine.put(),
                                           nullptr) == ERROR_SUCCESS;

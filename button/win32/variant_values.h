@@ -8,16 +8,11 @@
 
 #include "button/property_value.h"
 #include "platform/win32/com_ptr.h"
+#include "platform/win32/scoped_variant.h"
 
 namespace button {
 
-// A VARIANT that is cleared when it goes.
-struct Variant : VARIANT {
-    Variant() { VariantInit(this); }
-    Variant(const Variant&) = delete;
-    Variant& operator=(const Variant&) = delete;
-    ~Variant() { VariantClear(this); }
-};
+using platform::Variant;
 
 // Numbers of every width become 32-bit integers; what fits no property is a type mismatch.
 PropertyValue FromVariant(const VARIANT& value);

@@ -6,6 +6,7 @@
 
 #include "error/error.h"
 #include "platform/win32/last_error.h"
+#include "platform/win32/scoped_handle.h"
 
 namespace platform {
 
@@ -24,19 +25,11 @@ DWORD ExistingFileAttributes(const std::wstring& path) {
     return attributes;
 }
 
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {
-        if (handle_ == INVALID_HANDLE_VALUE) RaiseLastError();
-    }
-    ~FileHandle() { CloseHandle(handle_); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_;
-};
+// The file CreateFileW opened, or the error it gave.
+FileHandle Opened(HANDLE handle) {
+    if (handle == INVALID_HANDLE_VALUE) RaiseLastError();
+    return FileHandle(handle);
+}
 
 }  // namespace
 
@@ -67,8 +60,8 @@ bool Win32FileSystem::FileExists(const std::wstring& path) {
 }
 
 std::string Win32FileSystem::ReadBytes(const std::wstring& path) {
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const FileHandle file = Opened(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) RaiseLastError();
     std::string bytes(static_cast<std::size_t>(size.QuadPart), '\0');
@@ -86,8 +79,8 @@ std::string Win32FileSystem::ReadBytes(const std::wstring& path) {
 
 void Win32FileSystem::WriteBytes(const std::wstring& path, const std::string& bytes) {
     // Not CREATE_ALWAYS: that refuses an existing hidden file.
-    FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    const FileHandle file = Opened(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                               FILE_ATTRIBUTE_NORMAL, nullptr));
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD written = 0;

@@ -5,6 +5,7 @@
 
 #include "platform/win32/command_line.h"
 #include "platform/win32/program_folder.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/system_library.h"
 
 namespace platform {
@@ -18,8 +19,7 @@ void Win32ProcessStarter::Start(const std::wstring& program, const std::vector<s
     PROCESS_INFORMATION process = {};
     if (!CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process))
         return;
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+    const KernelHandle thread(process.hThread), started(process.hProcess);
 }
 
 bool Win32ProcessStarter::RestartElevated() {

@@ -6,7 +6,9 @@
 #include <vector>
 
 #include "platform/program_identity.h"
+#include "platform/win32/com_ptr.h"
 #include "platform/win32/program_folder.h"
+#include "platform/win32/scoped_variant.h"
 
 namespace platform {
 
@@ -70,23 +72,20 @@ std::wstring Win32SystemInfo::DataAccessVersion() {
     std::wstring version = L"?";
     CLSID clsid;
     if (FAILED(CLSIDFromProgID(L"ADODB.Connection", &clsid))) return version;
-    IDispatch* connection = nullptr;
+    ComPtr<IDispatch> connection;
     if (FAILED(CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER, IID_IDispatch,
-                                reinterpret_cast<void**>(&connection))))
+                                reinterpret_cast<void**>(connection.put()))))
         return version;
     LPOLESTR name = const_cast<LPOLESTR>(L"Version");
     DISPID id = 0;
     if (SUCCEEDED(connection->GetIDsOfNames(IID_NULL, &name, 1, LOCALE_USER_DEFAULT, &id))) {
         DISPPARAMS none = {nullptr, nullptr, 0, 0};
-        VARIANT result;
-        VariantInit(&result);
+        Variant result;
         if (SUCCEEDED(connection->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
                                          nullptr, nullptr)) &&
             SUCCEEDED(VariantChangeType(&result, &result, 0, VT_BSTR)))
             version.assign(result.bstrVal, SysStringLen(result.bstrVal));
-        VariantClear(&result);
     }
-    connection->Release();
     return version;
 }
 

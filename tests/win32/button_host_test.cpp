@@ -15,6 +15,7 @@
 #include "app/win32/resources.h"
 #include "platform/win32/com_ptr.h"
 #include "platform/win32/program_folder.h"
+#include "platform/win32/scoped_variant.h"
 #include "support/window_driving.h"
 
 using namespace app::win32;
@@ -66,12 +67,7 @@ public:
     int openClicks = 0, goClicks = 0;
 };
 
-struct Variant : VARIANT {
-    Variant() { VariantInit(this); }
-    ~Variant() { VariantClear(this); }
-};
-
-void Get(IDispatch* control, DISPID id, Variant& value) {
+void Get(IDispatch* control, DISPID id, platform::Variant& value) {
     DISPPARAMS none = {};
     ASSERT_EQ(control->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &value, nullptr, nullptr),
               S_OK);
@@ -79,7 +75,7 @@ void Get(IDispatch* control, DISPID id, Variant& value) {
 
 // Numbers, colours and Booleans (True is -1) alike.
 std::int32_t Number(IDispatch* control, DISPID id) {
-    Variant value;
+    platform::Variant value;
     Get(control, id, value);
     EXPECT_EQ(VariantChangeType(&value, &value, 0, VT_I4), S_OK);
     return value.lVal;
@@ -121,7 +117,7 @@ TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
     for (const auto& r : restored)
         EXPECT_EQ(Number(r.button, r.id), r.value) << (r.button == go ? "Go " : "Open ") << std::hex << r.id;
 
-    Variant picture, font, size;
+    platform::Variant picture, font, size;
     Get(open, kButtonPicture, picture);
     Get(open, kButtonFont, font);
     ASSERT_TRUE(picture.vt == VT_DISPATCH && picture.pdispVal && font.vt == VT_DISPATCH && font.pdispVal);

@@ -37,7 +37,7 @@ std::string Bmp(int width, int height, const std::function<Rgb(int, int)>& pixel
 double MeanError(int width, int height, const std::function<Rgb(int, int)>& pixel) {
     testing_support::TempFolder folder;
     folder.Put(L"p.bmp", Bmp(width, height, pixel));
-    const app::win32::Bitmap preview = app::win32::PreviewBitmap(folder.File(L"p.bmp"), 120, 90);
+    const platform::Bitmap preview = app::win32::PreviewBitmap(folder.File(L"p.bmp"), 120, 90);
     DIBSECTION dib = {};
     GetObjectW(preview.get(), sizeof dib, &dib);
     std::vector<double> sum(120 * 90 * 4);  // three colours and the count
@@ -118,7 +118,7 @@ TEST(PreviewTest, RgbJpegShowsItsColours) {
     for (std::size_t i = 0; i < bits.size(); i += 8) data += char(std::stoi(bits.substr(i, 8), nullptr, 2));
     testing_support::TempFolder folder;
     folder.Put(L"rgb.jpg", Jpeg(960, "RGB", 0, 1, data));
-    const app::win32::Bitmap preview = app::win32::PreviewBitmap(folder.File(L"rgb.jpg"), 120, 90);
+    const platform::Bitmap preview = app::win32::PreviewBitmap(folder.File(L"rgb.jpg"), 120, 90);
     DIBSECTION dib = {};
     GetObjectW(preview.get(), sizeof dib, &dib);
     const auto* bits32 = static_cast<const std::uint8_t*>(dib.dsBm.bmBits);

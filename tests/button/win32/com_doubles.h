@@ -94,7 +94,7 @@ public:
 // Names are found whatever their case, as in the program's stored layouts.
 class MemoryBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
 public:
-    std::vector<std::pair<std::wstring, std::unique_ptr<button::Variant>>> values;
+    std::vector<std::pair<std::wstring, std::unique_ptr<platform::Variant>>> values;
 
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
         for (const auto& [key, stored] : values)
@@ -102,7 +102,7 @@ public:
         return E_INVALIDARG;
     }
     HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override {
-        values.emplace_back(name, std::make_unique<button::Variant>());
+        values.emplace_back(name, std::make_unique<platform::Variant>());
         return VariantCopy(values.back().second.get(), value);
     }
 };

@@ -7,7 +7,7 @@
 #include "com_doubles.h"
 
 using platform::ComPtr;
-using button::Variant;
+using platform::Variant;
 using namespace testing_support;
 
 namespace {

@@ -1,12 +1,13 @@
 #pragma once
-// Runs one step of an operation that goes on with its next step when this one fails.
+// Runs one step of an operation that goes on with its next step when the control refuses
+// this one.
 
 #include "button/control_error.h"
 
 namespace button {
 
 template <class Step>
-void Attempt(Step&& step) {
+void SkipIfRefused(Step&& step) {
     try {
         step();
     } catch (const ControlError&) {

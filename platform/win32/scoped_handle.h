@@ -1,0 +1,103 @@
+#pragma once
+// One owner for every kind of Win32 handle, after the pattern of ComPtr: the traits of a kind
+// say what its empty value is and how a handle of it is given back, so that each kind is
+// given back in one place and on every path. Header-only, so that the control library uses
+// it without linking the program's code.
+
+#include <windows.h>
+
+#include <utility>
+
+namespace platform {
+
+template <class Traits>
+class ScopedHandle {
+public:
+    using Handle = typename Traits::Handle;
+
+    ScopedHandle() = default;
+    explicit ScopedHandle(Handle handle) : handle_(handle) {}
+    ScopedHandle(ScopedHandle&& other) noexcept : handle_(other.release()) {}
+    ScopedHandle& operator=(ScopedHandle&& other) noexcept {
+        std::swap(handle_, other.handle_);
+        return *this;
+    }
+    ~ScopedHandle() {
+        if (valid()) Traits::Close(handle_);
+    }
+
+    Handle get() const { return handle_; }
+    bool valid() const { return handle_ != Traits::Empty(); }
+    // For out-parameters: gives back the current handle and receives a new one.
+    Handle* put() {
+        *this = ScopedHandle();
+        return &handle_;
+    }
+    Handle release() { return std::exchange(handle_, Traits::Empty()); }
+
+private:
+    Handle handle_ = Traits::Empty();
+};
+
+namespace handle_traits {
+
+// Files: CreateFile's failure is INVALID_HANDLE_VALUE, not null.
+struct File {
+    using Handle = HANDLE;
+    static Handle Empty() { return INVALID_HANDLE_VALUE; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+// Processes, threads and the other kernel objects.
+struct Kernel {
+    using Handle = HANDLE;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle handle) { CloseHandle(handle); }
+};
+struct RegistryKey {
+    using Handle = HKEY;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle key) { RegCloseKey(key); }
+};
+template <class GdiHandle>
+struct GdiObject {
+    using Handle = GdiHandle;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle object) { DeleteObject(object); }
+};
+// A device context of one's own (CreateCompatibleDC).
+struct MemoryDc {
+    using Handle = HDC;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle dc) { DeleteDC(dc); }
+};
+// The screen's device context (GetDC(nullptr)).
+struct ScreenDc {
+    using Handle = HDC;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle dc) { ReleaseDC(nullptr, dc); }
+};
+struct Accelerators {
+    using Handle = HACCEL;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle table) { DestroyAcceleratorTable(table); }
+};
+struct Module {
+    using Handle = HMODULE;
+    static Handle Empty() { return nullptr; }
+    static void Close(Handle module) { FreeLibrary(module); }
+};
+
+}  // namespace handle_traits
+
+using FileHandle = ScopedHandle<handle_traits::File>;
+using KernelHandle = ScopedHandle<handle_traits::Kernel>;
+using RegistryKeyHandle = ScopedHandle<handle_traits::RegistryKey>;
+template <class GdiHandle>
+using GdiObject = ScopedHandle<handle_traits::GdiObject<GdiHandle>>;
+using Bitmap = GdiObject<HBITMAP>;
+using MemoryDc = ScopedHandle<handle_traits::MemoryDc>;
+using ScreenDc = ScopedHandle<handle_traits::ScreenDc>;
+using Accelerators = ScopedHandle<handle_traits::Accelerators>;
+using ModuleHandle = ScopedHandle<handle_traits::Module>;
+
+}  // namespace platform
