@@ -3,24 +3,11 @@
 
 #include <windows.h>
 
-#include <utility>
+#include "platform/win32/scoped_handle.h"
 
 namespace button {
 
-template <class Handle>
-class GdiObject {
-public:
-    explicit GdiObject(Handle handle) : handle_(handle) {}
-    GdiObject(const GdiObject&) = delete;
-    GdiObject& operator=(const GdiObject&) = delete;
-    ~GdiObject() {
-        if (handle_) DeleteObject(handle_);
-    }
-    Handle get() const { return handle_; }
-
-private:
-    Handle handle_;
-};
+using platform::GdiObject;
 
 class Selection {
 public:
