@@ -6,14 +6,16 @@
 
 namespace app::texts {
 
-struct MainText {
-    MainControl control;
+// A control's text in each of the two languages.
+template <class Control>
+struct ControlText {
+    Control control;
     const wchar_t* german;
     const wchar_t* english;
 };
 
 // In the order in which the language switch sets them.
-inline constexpr MainText kMainWindow[] = {
+inline constexpr ControlText<MainControl> kMainWindow[] = {
     {MainControl::cbtnApply, L"Änderungen übernehmen", L"Apply Changes"},
     {MainControl::cbtnOpen, L"Bild auswählen", L"Choose Picture"},
     {MainControl::cbtnRemoveBanner, L"Banner entfernen", L"Remove Banner"},
@@ -25,13 +27,7 @@ inline constexpr MainText kMainWindow[] = {
     {MainControl::optOpenURL, L"Folgende URL öffnen", L"Open following URL"},
 };
 
-struct SettingsText {
-    SettingsControl control;
-    const wchar_t* german;
-    const wchar_t* english;
-};
-
-inline constexpr SettingsText kSettingsDialog[] = {
+inline constexpr ControlText<SettingsControl> kSettingsDialog[] = {
     {SettingsControl::lblLanguage, L"Sprache", L"Language"},
     {SettingsControl::chkCloseAfterApply, L"Nach Übernahme der Änderungen den Kalvex schließen",
      L"Close Kalvex after applied changes"},

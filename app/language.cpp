@@ -29,7 +29,7 @@ void SetLanguage(Program& program, frmMain& main, std::int16_t intLang) {
     frame.run([&] {
         frame.at(30);
         if (intLang == kGerman || intLang == kEnglish) {
-            for (const texts::MainText& text : texts::kMainWindow)
+            for (const auto& text : texts::kMainWindow)
                 main.view.SetText(text.control, intLang == kGerman ? text.german : text.english);
         }
         frame.at(40);

@@ -72,7 +72,7 @@ void frmSettings::SetSettingsLanguage(std::int16_t intLang) {
                         [&] { return errors::Value(intLang); });
     frame.run([&] {
         frame.at(20);
-        for (const texts::SettingsText& text : texts::kSettingsDialog)
+        for (const auto& text : texts::kSettingsDialog)
             View().SetText(text.control, texts::Pick(intLang, text.german, text.english));
     });
 }
