@@ -41,51 +41,28 @@ private:
 
 namespace handle_traits {
 
+// A table: each kind's empty value, and how a handle of it is given back.
+template <class Kind>
+struct NullWhenEmpty {
+    using Handle = Kind;
+    static Handle Empty() { return nullptr; }
+};
 // Files: CreateFile's failure is INVALID_HANDLE_VALUE, not null.
 struct File {
     using Handle = HANDLE;
     static Handle Empty() { return INVALID_HANDLE_VALUE; }
-    static void Close(Handle handle) { CloseHandle(handle); }
+    static void Close(Handle h) { CloseHandle(h); }
 };
 // Processes, threads and the other kernel objects.
-struct Kernel {
-    using Handle = HANDLE;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle handle) { CloseHandle(handle); }
-};
-struct RegistryKey {
-    using Handle = HKEY;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle key) { RegCloseKey(key); }
-};
+struct Kernel : NullWhenEmpty<HANDLE> { static void Close(Handle h) { CloseHandle(h); } };
+struct RegistryKey : NullWhenEmpty<HKEY> { static void Close(Handle h) { RegCloseKey(h); } };
 template <class GdiHandle>
-struct GdiObject {
-    using Handle = GdiHandle;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle object) { DeleteObject(object); }
-};
-// A device context of one's own (CreateCompatibleDC).
-struct MemoryDc {
-    using Handle = HDC;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle dc) { DeleteDC(dc); }
-};
-// The screen's device context (GetDC(nullptr)).
-struct ScreenDc {
-    using Handle = HDC;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle dc) { ReleaseDC(nullptr, dc); }
-};
-struct Accelerators {
-    using Handle = HACCEL;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle table) { DestroyAcceleratorTable(table); }
-};
-struct Module {
-    using Handle = HMODULE;
-    static Handle Empty() { return nullptr; }
-    static void Close(Handle module) { FreeLibrary(module); }
-};
+struct GdiObject : NullWhenEmpty<GdiHandle> { static void Close(GdiHandle h) { DeleteObject(h); } };
+// A device context of one's own (CreateCompatibleDC), and the screen's (GetDC(nullptr)).
+struct MemoryDc : NullWhenEmpty<HDC> { static void Close(Handle h) { DeleteDC(h); } };
+struct ScreenDc : NullWhenEmpty<HDC> { static void Close(Handle h) { ReleaseDC(nullptr, h); } };
+struct Accelerators : NullWhenEmpty<HACCEL> { static void Close(Handle h) { DestroyAcceleratorTable(h); } };
+struct Module : NullWhenEmpty<HMODULE> { static void Close(Handle h) { FreeLibrary(h); } };
 
 }  // namespace handle_traits
 
