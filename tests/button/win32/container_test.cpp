@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "com_doubles.h"
 
@@ -193,6 +194,46 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
         EXPECT_TRUE(call.find("OnFocus") == std::string::npos && call.find("ControlInfo") == std::string::npos)
             << call << " on an interface the container does not offer";
     }
+}
+
+// Apartment-threaded: a host may keep buttons on several user-interface threads at once, each
+// its own apartment with its own windows.
+TEST(ContainerThreadsTest, TwoUserInterfaceThreadsMakeClickAndDropTheirButtonsAtOnce) {
+    Library library;
+    const auto run = [](int& clicks) {
+        Apartment apartment;
+        HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
+                                      nullptr, nullptr);
+        RecordingContainer container(parent, true);
+        ClickSink sink;
+        MemoryBag layout;
+        for (int i = 0; i < 200; ++i) {
+            ComPtr<IOleObject> button = CreateButton<IOleObject>();
+            button->SetClientSite(&container);
+            button.query<IPersistPropertyBag>()->Load(&layout, nullptr);
+            RECT position = {10, 10, 149, 61};
+            button->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &container, 0, parent, &position);
+            HWND window = nullptr;
+            button.query<IOleInPlaceObject>()->GetWindow(&window);
+            sink.ConnectTo(button.get());
+            SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
+            SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+            button->Close(OLECLOSE_NOSAVE);
+            button->SetClientSite(nullptr);
+        }
+        DestroyWindow(parent);
+        clicks = sink.clicks;
+    };
+    int clicks[2] = {};
+    std::thread first(run, std::ref(clicks[0])), second(run, std::ref(clicks[1]));
+    first.join();
+    second.join();
+    EXPECT_EQ(clicks[0], 200);
+    EXPECT_EQ(clicks[1], 200);
+    EXPECT_EQ(library.Export<HRESULT STDAPICALLTYPE()>("DllCanUnloadNow")(), S_OK);
+    WNDCLASSW leftOver = {};
+    EXPECT_FALSE(GetClassInfoW(library.module, L"Vantor1.cButton", &leftOver)) << "the last window took its class";
 }
 
 }  // namespace

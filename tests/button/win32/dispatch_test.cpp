@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "com_doubles.h"
 
 using platform::ComPtr;
@@ -144,6 +147,18 @@ void Write(MemoryBag& bag, const wchar_t* name, VARIANT value) {
     VariantClear(&value);
 }
 
+// A bag that fails as no COM object may, and as the button's own code might: by throwing.
+class ThrowingBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
+public:
+    bool outOfMemory = false;
+    HRESULT STDMETHODCALLTYPE Read(LPCOLESTR, VARIANT*, IErrorLog*) override { Throw(); }
+    HRESULT STDMETHODCALLTYPE Write(LPCOLESTR, VARIANT*) override { Throw(); }
+    [[noreturn]] void Throw() const {
+        if (outOfMemory) throw std::bad_alloc();
+        throw std::runtime_error("bag");
+    }
+};
+
 TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
     MemoryBag fresh;
     ASSERT_EQ(button.query<IPersistPropertyBag>()->Save(&fresh, TRUE, FALSE), S_OK);
@@ -160,6 +175,13 @@ TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
     ASSERT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), S_OK);
     EXPECT_EQ(Get(restored.get(), 0x68030004), L"&Übernehmen");
     EXPECT_EQ(restored.query<IPersistStreamInit>()->IsDirty(), S_FALSE);
+
+    ThrowingBag failing;
+    for (const HRESULT expected : {E_UNEXPECTED, E_OUTOFMEMORY}) {
+        EXPECT_EQ(restored.query<IPersistPropertyBag>()->Load(&failing, nullptr), expected);
+        EXPECT_EQ(restored.query<IPersistPropertyBag>()->Save(&failing, TRUE, FALSE), expected);
+        failing.outOfMemory = true;
+    }
 }
 
 // The longest caption the button takes, through a container's stream and back; one
