@@ -96,19 +96,20 @@ private:
     bool complete_;
 };
 
-class ContainerTest : public ::testing::Test {
-protected:
+// A container's window with a button, new or restored from a layout, in the calling thread's apartment.
+struct Hosting {
     Apartment apartment;
     HWND parent = CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
                                   nullptr, nullptr, nullptr, nullptr);
     ComPtr<IOleObject> button = CreateButton<IOleObject>();
     ClickSink sink;
 
-    void TearDown() override { DestroyWindow(parent); }
+    ~Hosting() { DestroyWindow(parent); }
 
-    HWND Activate(RecordingContainer& container) {
+    HWND Activate(RecordingContainer& container, IPropertyBag* layout = nullptr) {
         button->SetClientSite(&container);
-        button.query<IPersistStreamInit>()->InitNew();
+        layout ? button.query<IPersistPropertyBag>()->Load(layout, nullptr)
+               : button.query<IPersistStreamInit>()->InitNew();
         SIZEL extent = {3678, 1349};
         button->SetExtent(DVASPECT_CONTENT, &extent);
         RECT position = {10, 10, 149, 61};
@@ -124,6 +125,13 @@ protected:
         button->SetClientSite(nullptr);
     }
 };
+
+void Press(HWND window, int releasedAtX) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
+}
+
+class ContainerTest : public ::testing::Test, protected Hosting {};
 
 TEST_F(ContainerTest, CompleteContainerSeesTheCallsOfEachStep) {
     RecordingContainer container(parent, true);
@@ -159,18 +167,14 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     HWND window = Activate(container);
     ASSERT_TRUE(IsWindow(window));
     ComPtr<IOleControl> control = button.query<IOleControl>();
-    auto press = [&](int releasedAtX) {
-        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
-        SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
-    };
     auto enter = [&] { SendMessageW(window, WM_CHAR, 13, 0); };
     const struct {
         const char* input;
         std::function<void()> act;
         int clicks;
     } inputs[] = {
-        {"mouse", [&] { press(100); }, 1},
-        {"mouse released outside", [&] { press(500); }, 0},
+        {"mouse", [&] { Press(window, 100); }, 1},
+        {"mouse released outside", [&] { Press(window, 500); }, 0},
         {"Enter", enter, 1},
         {"access key", [&] { control->OnMnemonic(nullptr); }, 1},
         {"Enter with frozen events", [&] {
@@ -196,44 +200,25 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     }
 }
 
-// Apartment-threaded: a host may keep buttons on several user-interface threads at once, each
-// its own apartment with its own windows.
+// Apartment-threaded: a host may keep buttons on several user-interface threads at once.
 TEST(ContainerThreadsTest, TwoUserInterfaceThreadsMakeClickAndDropTheirButtonsAtOnce) {
     Library library;
-    const auto run = [](int& clicks) {
-        Apartment apartment;
-        HWND parent = CreateWindowExW(0, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 300, 200, nullptr, nullptr,
-                                      nullptr, nullptr);
-        RecordingContainer container(parent, true);
-        ClickSink sink;
+    const auto run = [] {
+        Hosting host;
+        RecordingContainer container(host.parent, true);
         MemoryBag layout;
         for (int i = 0; i < 200; ++i) {
-            ComPtr<IOleObject> button = CreateButton<IOleObject>();
-            button->SetClientSite(&container);
-            button.query<IPersistPropertyBag>()->Load(&layout, nullptr);
-            RECT position = {10, 10, 149, 61};
-            button->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &container, 0, parent, &position);
-            HWND window = nullptr;
-            button.query<IOleInPlaceObject>()->GetWindow(&window);
-            sink.ConnectTo(button.get());
-            SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 20));
-            SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(20, 20));
+            host.button = CreateButton<IOleObject>();
+            Press(host.Activate(container, &layout), 100);
             for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
-            button->Close(OLECLOSE_NOSAVE);
-            button->SetClientSite(nullptr);
+            host.Close();
         }
-        DestroyWindow(parent);
-        clicks = sink.clicks;
+        EXPECT_EQ(host.sink.clicks, 200);
     };
-    int clicks[2] = {};
-    std::thread first(run, std::ref(clicks[0])), second(run, std::ref(clicks[1]));
-    first.join();
-    second.join();
-    EXPECT_EQ(clicks[0], 200);
-    EXPECT_EQ(clicks[1], 200);
+    std::thread threads[] = {std::thread(run), std::thread(run)};
+    for (std::thread& thread : threads) thread.join();
     EXPECT_EQ(library.Export<HRESULT STDAPICALLTYPE()>("DllCanUnloadNow")(), S_OK);
-    WNDCLASSW leftOver = {};
-    EXPECT_FALSE(GetClassInfoW(library.module, L"Vantor1.cButton", &leftOver)) << "the last window took its class";
+    EXPECT_FALSE(UnregisterClassW(L"Vantor1.cButton", library.module)) << "the last window took its class along";
 }
 
 }  // namespace
