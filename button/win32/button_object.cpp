@@ -40,26 +40,27 @@ ButtonObject::~ButtonObject() {
 HRESULT ButtonObject::Create(REFIID riid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    return Guarded([&] {
-        platform::ComPtr<ITypeInfo> typeInfo, eventInfo;
-        HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
-        if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
-        if (FAILED(hr)) return hr;
+    platform::ComPtr<ITypeInfo> typeInfo, eventInfo;
+    HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
+    if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
+    if (FAILED(hr)) return hr;
 
-        platform::ComPtr<ButtonObject> created;
-        created.attach(new ButtonObject(std::move(typeInfo), std::move(eventInfo)));
-        ButtonObject* self = created.get();
-        self->button_.emplace(self->toolkit_, static_cast<ButtonNotifications&>(*self));
+    auto* created = new (std::nothrow) ButtonObject(std::move(typeInfo), std::move(eventInfo));
+    if (!created) return E_OUTOFMEMORY;
+    hr = Guarded([&] { created->button_.emplace(created->toolkit_, static_cast<ButtonNotifications&>(*created)); });
+    if (SUCCEEDED(hr)) {
         // The caption follows its own font object, also when the host changes it directly.
-        if (const auto* font = dynamic_cast<const OleFont*>(self->button_->Caption().Font().get())) {
-            self->captionFontWatch_ = FontWatch::Start(font->Interface(), [self] {
-                if (!self->copyingFont_) self->Change([&] { self->button_->CaptionFontChanged(); });
+        if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
+            created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
+                if (!created->copyingFont_) created->Change([&] { created->button_->CaptionFontChanged(); });
             });
         }
-        self->RebuildAccelerators();
-        self->dirty_ = false;
-        return self->QueryInterface(riid, object);
-    });
+        created->RebuildAccelerators();
+        created->dirty_ = false;
+        hr = created->QueryInterface(riid, object);
+    }
+    created->Release();
+    return hr;
 }
 
 void ButtonObject::PropertyChanged(const std::wstring& name) {
@@ -80,12 +81,13 @@ void ButtonObject::Click() {
     LPOLESTR names[] = {member};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(eventInfo_->GetIDsOfNames(names, 1, &id))) return;
-    const platform::ComPtr<ButtonObject> keep(this);  // a handler may let go of the button while it runs
+    AddRef();  // a handler may let go of the button while it runs
     DISPPARAMS none = {};
     for (const platform::ComPtr<IUnknown>& sink : events_.Sinks()) {
         reinterpret_cast<IDispatch*>(sink.get())
             ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
     }
+    Release();
 }
 
 void ButtonObject::ViewChanged() {
@@ -97,9 +99,9 @@ void ButtonObject::ViewChanged() {
     }
 }
 
-// The layout skips a step that fails, and a resize succeeds whatever became of its steps.
 void ButtonObject::ResizeTo(float width, float height) {
-    Change([&] { button_->Resize(width, height); });
+    button_->Resize(width, height);
+    ViewChanged();
 }
 
 // Window messages have no caller to hand a failure to: nothing may leave these.
@@ -122,13 +124,9 @@ void ButtonObject::FocusChanged(bool gained) {
 }
 
 LRESULT ButtonObject::AccessibleObject(WPARAM flags) {
-    LRESULT object = 0;
-    Guarded([&] {
-        platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
-            static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
-        if (accessible) object = LresultFromObject(__uuidof(IAccessible), flags, accessible.get());
-    });
-    return object;
+    platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
+        static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
+    return accessible ? LresultFromObject(__uuidof(IAccessible), flags, accessible.get()) : 0;
 }
 
 void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {

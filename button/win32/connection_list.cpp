@@ -1,6 +1,7 @@
 #include "button/win32/connection_list.h"
 
-#include "button/win32/check.h"
+#include <new>
+
 #include "button/win32/server_lifetime.h"
 
 namespace button {
@@ -37,8 +38,8 @@ HRESULT ConnectionList::Reset() {
 
 HRESULT ConnectionList::Clone(IEnumConnections** copy) {
     if (!copy) return E_POINTER;
-    *copy = nullptr;
-    return Guarded([&] { *copy = new ConnectionList(connections_, next_); });
+    *copy = new (std::nothrow) ConnectionList(connections_, next_);
+    return *copy ? S_OK : E_OUTOFMEMORY;
 }
 
 }  // namespace button

@@ -1,6 +1,7 @@
 #include "button/win32/connection_point_list.h"
 
-#include "button/win32/check.h"
+#include <new>
+
 #include "button/win32/server_lifetime.h"
 
 namespace button {
@@ -36,8 +37,8 @@ HRESULT ConnectionPointList::Reset() {
 
 HRESULT ConnectionPointList::Clone(IEnumConnectionPoints** copy) {
     if (!copy) return E_POINTER;
-    *copy = nullptr;
-    return Guarded([&] { *copy = new ConnectionPointList(points_, next_); });
+    *copy = new (std::nothrow) ConnectionPointList(points_, next_);
+    return *copy ? S_OK : E_OUTOFMEMORY;
 }
 
 }  // namespace button

@@ -2,6 +2,7 @@
 
 #include "button/win32/caption_font.h"
 #include "button/win32/gdi_objects.h"
+#include "button/win32/ole_font.h"
 #include "platform/units.h"
 
 namespace button {
@@ -21,10 +22,7 @@ private:
 
 }  // namespace
 
-FontRef GdiToolkit::NewFont() {
-    if (!standard_) standard_ = OleFont::CreateStandard();
-    return standard_->Copy();
-}
+FontRef GdiToolkit::NewFont() { return OleFont::CreateStandard(); }
 
 TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     ScreenDc screen;

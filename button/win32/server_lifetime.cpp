@@ -1,13 +1,10 @@
 #include "button/win32/server_lifetime.h"
 
-#include <atomic>
-
 namespace button {
 namespace {
 
-// Objects come and go on every thread a host creates buttons on.
-std::atomic<int> objects = 0;
-std::atomic<int> locks = 0;
+LONG objects = 0;
+LONG locks = 0;
 
 }  // namespace
 
@@ -31,10 +28,16 @@ std::wstring LibraryPath() {
     }
 }
 
-void ObjectCreated() { ++objects; }
-void ObjectDestroyed() { --objects; }
+void ObjectCreated() { InterlockedIncrement(&objects); }
+void ObjectDestroyed() { InterlockedDecrement(&objects); }
 
-void ServerLocked(bool lock) { locks += lock ? 1 : -1; }
+void ServerLocked(bool lock) {
+    if (lock) {
+        InterlockedIncrement(&locks);
+    } else {
+        InterlockedDecrement(&locks);
+    }
+}
 
 bool ServerInUse() { return objects != 0 || locks != 0; }
 
