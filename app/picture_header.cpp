@@ -139,10 +139,12 @@ bool IsShowableSize(PictureSize size) {
            std::uint64_t{size.width} * size.height <= kMaxPicturePixels;
 }
 
-bool IsShowablePicture(std::span<const std::uint8_t> file) {
+std::optional<PictureSize> ShowableSize(std::span<const std::uint8_t> file) {
     const std::optional<PictureSize> size = ReadPictureSize(file);
-    if (!size || !IsShowableSize(*size)) return false;
-    return !(StartsWith(file, "GIF87a") || StartsWith(file, "GIF89a")) || (file.size() >= 13 && GifFramesFit(file, *size));
+    if (!size || !IsShowableSize(*size)) return std::nullopt;
+    const bool gif = StartsWith(file, "GIF87a") || StartsWith(file, "GIF89a");
+    if (gif && !(file.size() >= 13 && GifFramesFit(file, *size))) return std::nullopt;
+    return size;
 }
 
 }  // namespace app

@@ -37,9 +37,9 @@ std::optional<PictureSize> ReadPictureSize(std::span<const std::uint8_t> bytes);
 // Whether a picture of this size may be decoded: not empty, and within the pixel limit.
 bool IsShowableSize(PictureSize size);
 
-// Whether a whole picture file may go to a decoder: its header's size may be decoded, and
-// a GIF's every frame lies within its screen and all of them together within the pixel
+// The header's size, when a whole picture file may go to a decoder: that size may be decoded,
+// and a GIF's every frame lies within its screen and all of them together within the pixel
 // limit (a decoder decodes each frame at its own size, whatever the screen says).
-bool IsShowablePicture(std::span<const std::uint8_t> file);
+std::optional<PictureSize> ShowableSize(std::span<const std::uint8_t> file);
 
 }  // namespace app

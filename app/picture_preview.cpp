@@ -7,9 +7,9 @@ namespace app {
 
 PreparedPreview PreparePreview(std::span<const std::uint8_t> file, std::uint32_t width, std::uint32_t height) {
     PreparedPreview preview;
-    if (!IsShowablePicture(file)) return preview;
-    const PictureSize size = *ReadPictureSize(file);
-    if (size.width / 8 >= width && size.height / 8 >= height) {
+    const std::optional<PictureSize> size = ShowableSize(file);
+    if (!size) return preview;
+    if (size->width / 8 >= width && size->height / 8 >= height) {
         EighthPicture eighth;
         const EighthResult read = DecodeJpegEighth(file, eighth);
         if (read == EighthResult::Refused) return preview;

@@ -115,7 +115,8 @@ std::vector<std::uint8_t> Decoded(std::vector<std::uint8_t>& bytes, std::uint32_
     FailAsInvalidPicture(factory->CreateStream(stream.put()));
     FailAsInvalidPicture(stream->InitializeFromMemory(bytes.data(), static_cast<DWORD>(bytes.size())));
     ComPtr<IWICBitmapDecoder> decoder;
-    FailAsInvalidPicture(factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
+    FailAsInvalidPicture(
+        factory->CreateDecoderFromStream(stream.get(), nullptr, WICDecodeMetadataCacheOnDemand, decoder.put()));
     ComPtr<IWICBitmapFrameDecode> frame;
     FailAsInvalidPicture(decoder->GetFrame(0, frame.put()));
     UINT sourceWidth = 0, sourceHeight = 0;
@@ -123,8 +124,8 @@ std::vector<std::uint8_t> Decoded(std::vector<std::uint8_t>& bytes, std::uint32_
     if (!app::IsShowableSize({sourceWidth, sourceHeight})) RaiseInvalidPicture();
     ComPtr<IWICFormatConverter> converter;
     FailAsInvalidPicture(factory->CreateFormatConverter(converter.put()));
-    FailAsInvalidPicture(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone, nullptr, 0.0,
-                                WICBitmapPaletteTypeCustom));
+    FailAsInvalidPicture(converter->Initialize(frame.get(), GUID_WICPixelFormat32bppPBGRA, WICBitmapDitherTypeNone,
+                                               nullptr, 0.0, WICBitmapPaletteTypeCustom));
 
     // A few rows at a time: the preview never needs a full-size copy of the picture. (The
     // imaging component's own scaler is not used: Wine's ignores the interpolation mode and

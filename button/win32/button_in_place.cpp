@@ -9,10 +9,8 @@ namespace {
 
 // Twips per pixel of the screen, on which the container's window lies.
 POINT ScreenPixelsPerInch() {
-    HDC screen = GetDC(nullptr);
-    const POINT dpi = {GetDeviceCaps(screen, LOGPIXELSX), GetDeviceCaps(screen, LOGPIXELSY)};
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const platform::ScreenDc screen(GetDC(nullptr));
+    return {GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
 }
 
 // The character after a single "&" in the caption, or none.
@@ -120,8 +118,8 @@ HRESULT ButtonObject::EnableModeless(BOOL) { return S_OK; }
 
 HRESULT ButtonObject::GetControlInfo(CONTROLINFO* info) {
     if (!info) return E_POINTER;
-    info->hAccel = accelerators_;
-    info->cAccel = accelerators_ ? 1 : 0;
+    info->hAccel = accelerators_.get();
+    info->cAccel = accelerators_.valid() ? 1 : 0;
     info->dwFlags = CTRLINFO_EATS_RETURN;
     return S_OK;
 }
@@ -150,12 +148,11 @@ bool ButtonObject::RebuildAccelerators() {
     const wchar_t character = AccessCharacter(button_->ButtonCaption());
     if (character == accessCharacter_) return false;
     accessCharacter_ = character;
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
-    accelerators_ = nullptr;
+    accelerators_ = platform::Accelerators();
     const SHORT key = character ? VkKeyScanW(character) : -1;
     if (key != -1) {
         ACCEL access = {FALT | FVIRTKEY, static_cast<WORD>(LOBYTE(key)), 0};
-        accelerators_ = CreateAcceleratorTableW(&access, 1);
+        accelerators_ = platform::Accelerators(CreateAcceleratorTableW(&access, 1));
     }
     return true;
 }

@@ -33,7 +33,6 @@ ButtonObject::~ButtonObject() {
     propertyNotifications_.DisconnectAll();
     if (captionFontWatch_) captionFontWatch_->Stop();
     window_.Destroy();
-    if (accelerators_) DestroyAcceleratorTable(accelerators_);
     ObjectDestroyed();
 }
 

@@ -13,6 +13,7 @@
 #include "Vantor1_h.h"
 #include "button/button.h"
 #include "button/win32/check.h"
+#include "platform/win32/scoped_handle.h"
 #include "button/win32/connection_point.h"
 #include "button/win32/control_window.h"
 #include "button/win32/font_watch.h"
@@ -208,7 +209,7 @@ private:
     SIZEL extent_;  // HIMETRIC
     bool dirty_ = false;
     LONG frozenEvents_ = 0;
-    HACCEL accelerators_ = nullptr;
+    platform::Accelerators accelerators_;
     wchar_t accessCharacter_ = 0;
     // The container's ambient properties, as far as its site answers them.
     OleColor ambientBackColor_ = kLightGrey;

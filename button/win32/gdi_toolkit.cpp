@@ -6,26 +6,10 @@
 #include "platform/units.h"
 
 namespace button {
-namespace {
-
-class ScreenDc {
-public:
-    ScreenDc() : dc_(GetDC(nullptr)) {}
-    ScreenDc(const ScreenDc&) = delete;
-    ScreenDc& operator=(const ScreenDc&) = delete;
-    ~ScreenDc() { ReleaseDC(nullptr, dc_); }
-    HDC get() const { return dc_; }
-
-private:
-    HDC dc_;
-};
-
-}  // namespace
-
 FontRef GdiToolkit::NewFont() { return OleFont::CreateStandard(); }
 
 TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
-    ScreenDc screen;
+    const platform::ScreenDc screen(GetDC(nullptr));
     const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
     const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
     GdiObject<HFONT> gdiFont(CreateCaptionFont(font, dpiY / static_cast<double>(platform::kPointsPerInch)));

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "button/win32/check.h"
+#include "platform/win32/scoped_variant.h"
 
 namespace button {
 
@@ -21,19 +22,15 @@ std::shared_ptr<OleFont> OleFont::CreateStandard() {
 }
 
 std::wstring OleFont::Name() const {
-    BSTR name = nullptr;
-    Check(font_->get_Name(&name));
-    std::wstring result(name ? name : L"", name ? SysStringLen(name) : 0);
-    SysFreeString(name);
-    return result;
+    platform::Bstr name;
+    Check(font_->get_Name(name.put()));
+    return std::wstring(name.get() ? name.get() : L"", SysStringLen(name.get()));
 }
 
 void OleFont::SetName(const std::wstring& name) {
-    BSTR text = SysAllocStringLen(name.data(), static_cast<UINT>(name.size()));
-    if (!text) Check(E_OUTOFMEMORY);
-    const HRESULT hr = font_->put_Name(text);
-    SysFreeString(text);
-    Check(hr);
+    const platform::Bstr text(name);
+    if (!text.get()) Check(E_OUTOFMEMORY);
+    Check(font_->put_Name(text.get()));
 }
 
 double OleFont::Size() const {

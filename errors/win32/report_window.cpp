@@ -1,5 +1,6 @@
 #include "errors/win32/report_window.h"
 
+#include <utility>
 #include <vector>
 
 #include "platform/units.h"
@@ -17,10 +18,8 @@ constexpr int kFontHundredths = 975;  // Courier New 9.75 pt
 int Pixels(int twips, UINT dpi) { return platform::PixelsFromTwips(twips, static_cast<int>(dpi)); }
 
 UINT ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    UINT dpi = static_cast<UINT>(GetDeviceCaps(screen, LOGPIXELSY));
-    ReleaseDC(nullptr, screen);
-    return dpi;
+    const platform::ScreenDc screen(GetDC(nullptr));
+    return static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
 }
 
 // The windows of this thread that a modal dialog has disabled; while there is one,
@@ -50,7 +49,6 @@ Win32ReportWindow::Win32ReportWindow(HINSTANCE instance) : instance_(instance) {
 
 Win32ReportWindow::~Win32ReportWindow() {
     if (handle()) DestroyWindow(handle());
-    if (font_) DeleteObject(font_);
 }
 
 void Win32ReportWindow::Create() {
@@ -77,11 +75,10 @@ void Win32ReportWindow::Create() {
 
 void Win32ReportWindow::ApplyFont(UINT dpi) {
     const int height = platform::PixelsFromHundredthsOfPoint(kFontHundredths, static_cast<int>(dpi));
-    HFONT font = CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New");
-    SendMessageW(textBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
-    if (font_) DeleteObject(font_);
-    font_ = font;
+    platform::GdiObject<HFONT> font(CreateFontW(-height, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"Courier New"));
+    SendMessageW(textBox_, WM_SETFONT, reinterpret_cast<WPARAM>(font.get()), TRUE);
+    font_ = std::move(font);
 }
 
 void Win32ReportWindow::SetText(const std::wstring& text) {

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "errors/report_window.h"
+#include "platform/win32/scoped_handle.h"
 #include "platform/win32/window.h"
 
 namespace errors {
@@ -34,7 +35,7 @@ private:
 
     HINSTANCE instance_;
     HWND textBox_ = nullptr;
-    HFONT font_ = nullptr;
+    platform::GdiObject<HFONT> font_;
 };
 
 }  // namespace errors

@@ -62,7 +62,6 @@ struct GdiObject : NullWhenEmpty<GdiHandle> { static void Close(GdiHandle h) { D
 struct MemoryDc : NullWhenEmpty<HDC> { static void Close(Handle h) { DeleteDC(h); } };
 struct ScreenDc : NullWhenEmpty<HDC> { static void Close(Handle h) { ReleaseDC(nullptr, h); } };
 struct Accelerators : NullWhenEmpty<HACCEL> { static void Close(Handle h) { DestroyAcceleratorTable(h); } };
-struct Module : NullWhenEmpty<HMODULE> { static void Close(Handle h) { FreeLibrary(h); } };
 
 }  // namespace handle_traits
 
@@ -75,6 +74,5 @@ using Bitmap = GdiObject<HBITMAP>;
 using MemoryDc = ScopedHandle<handle_traits::MemoryDc>;
 using ScreenDc = ScopedHandle<handle_traits::ScreenDc>;
 using Accelerators = ScopedHandle<handle_traits::Accelerators>;
-using ModuleHandle = ScopedHandle<handle_traits::Module>;
 
 }  // namespace platform

@@ -32,8 +32,6 @@ public:
         SysFreeString(std::exchange(text_, nullptr));
         return &text_;
     }
-    // Hands the text to the caller, as an out-parameter or a VARIANT takes it.
-    BSTR release() { return std::exchange(text_, nullptr); }
 
 private:
     BSTR text_ = nullptr;
