@@ -4,6 +4,7 @@
 #include <new>
 #include <string>
 
+#include "button/win32/check.h"
 #include "button/win32/server_lifetime.h"
 
 namespace button {
@@ -69,8 +70,10 @@ HRESULT ButtonAccessible::get_accName(VARIANT child, BSTR* name) {
     if (!name) return E_POINTER;
     *name = nullptr;
     if (!IsSelf(child)) return E_INVALIDARG;
-    wchar_t key = 0;
-    return Text(ShownText(button_.ButtonCaption(), &key), name);
+    return Guarded([&] {
+        wchar_t key = 0;
+        return Text(ShownText(button_.ButtonCaption(), &key), name);
+    });
 }
 
 HRESULT ButtonAccessible::get_accRole(VARIANT child, VARIANT* role) {
@@ -96,10 +99,11 @@ HRESULT ButtonAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut)
     if (!shortcut) return E_POINTER;
     *shortcut = nullptr;
     if (!IsSelf(child)) return E_INVALIDARG;
-    wchar_t key = 0;
-    ShownText(button_.ButtonCaption(), &key);
-    if (!key) return S_FALSE;
-    return Text(std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key)), shortcut);
+    return Guarded([&] {
+        wchar_t key = 0;
+        ShownText(button_.ButtonCaption(), &key);
+        return key ? Text(std::wstring(L"Alt+") + static_cast<wchar_t>(std::towupper(key)), shortcut) : S_FALSE;
+    });
 }
 
 // A disabled button has no action to offer.
@@ -107,7 +111,7 @@ HRESULT ButtonAccessible::get_accDefaultAction(VARIANT child, BSTR* action) {
     if (!action) return E_POINTER;
     *action = nullptr;
     if (!IsSelf(child)) return E_INVALIDARG;
-    return button_.ButtonEnabled() ? Text(L"Press", action) : S_FALSE;
+    return Guarded([&] { return button_.ButtonEnabled() ? Text(L"Press", action) : S_FALSE; });
 }
 
 HRESULT ButtonAccessible::accDoDefaultAction(VARIANT child) {

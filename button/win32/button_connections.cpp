@@ -2,17 +2,17 @@
 
 #include "button/win32/button_object.h"
 
-#include <new>
-
 #include "button/win32/connection_point_list.h"
 
 namespace button {
 
 HRESULT ButtonObject::EnumConnectionPoints(IEnumConnectionPoints** points) {
     if (!points) return E_POINTER;
-    *points = new (std::nothrow) ConnectionPointList({platform::ComPtr<IConnectionPoint>(&events_),
-                                                      platform::ComPtr<IConnectionPoint>(&propertyNotifications_)});
-    return *points ? S_OK : E_OUTOFMEMORY;
+    *points = nullptr;
+    return Guarded([&] {
+        *points = new ConnectionPointList({platform::ComPtr<IConnectionPoint>(&events_),
+                                           platform::ComPtr<IConnectionPoint>(&propertyNotifications_)});
+    });
 }
 
 HRESULT ButtonObject::FindConnectionPoint(REFIID riid, IConnectionPoint** point) {

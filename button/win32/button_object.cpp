@@ -39,27 +39,26 @@ ButtonObject::~ButtonObject() {
 HRESULT ButtonObject::Create(REFIID riid, void** object) {
     if (!object) return E_POINTER;
     *object = nullptr;
-    platform::ComPtr<ITypeInfo> typeInfo, eventInfo;
-    HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
-    if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
-    if (FAILED(hr)) return hr;
+    return Guarded([&] {
+        platform::ComPtr<ITypeInfo> typeInfo, eventInfo;
+        HRESULT hr = LoadButtonTypeInfo(IID__cButton, typeInfo.put());
+        if (SUCCEEDED(hr)) hr = LoadButtonTypeInfo(DIID___cButton, eventInfo.put());
+        if (FAILED(hr)) return hr;
 
-    auto* created = new (std::nothrow) ButtonObject(std::move(typeInfo), std::move(eventInfo));
-    if (!created) return E_OUTOFMEMORY;
-    hr = Guarded([&] { created->button_.emplace(created->toolkit_, static_cast<ButtonNotifications&>(*created)); });
-    if (SUCCEEDED(hr)) {
+        platform::ComPtr<ButtonObject> created;
+        created.attach(new ButtonObject(std::move(typeInfo), std::move(eventInfo)));
+        ButtonObject* self = created.get();
+        self->button_.emplace(self->toolkit_, static_cast<ButtonNotifications&>(*self));
         // The caption follows its own font object, also when the host changes it directly.
-        if (const auto* font = dynamic_cast<const OleFont*>(created->button_->Caption().Font().get())) {
-            created->captionFontWatch_ = FontWatch::Start(font->Interface(), [created] {
-                if (!created->copyingFont_) created->Change([&] { created->button_->CaptionFontChanged(); });
+        if (const auto* font = dynamic_cast<const OleFont*>(self->button_->Caption().Font().get())) {
+            self->captionFontWatch_ = FontWatch::Start(font->Interface(), [self] {
+                if (!self->copyingFont_) self->Change([&] { self->button_->CaptionFontChanged(); });
             });
         }
-        created->RebuildAccelerators();
-        created->dirty_ = false;
-        hr = created->QueryInterface(riid, object);
-    }
-    created->Release();
-    return hr;
+        self->RebuildAccelerators();
+        self->dirty_ = false;
+        return self->QueryInterface(riid, object);
+    });
 }
 
 void ButtonObject::PropertyChanged(const std::wstring& name) {
@@ -80,13 +79,12 @@ void ButtonObject::Click() {
     LPOLESTR names[] = {member};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(eventInfo_->GetIDsOfNames(names, 1, &id))) return;
-    AddRef();  // a handler may let go of the button while it runs
+    const platform::ComPtr<ButtonObject> keep(this);  // a handler may let go of the button while it runs
     DISPPARAMS none = {};
     for (const platform::ComPtr<IUnknown>& sink : events_.Sinks()) {
         reinterpret_cast<IDispatch*>(sink.get())
             ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
     }
-    Release();
 }
 
 void ButtonObject::ViewChanged() {
@@ -98,9 +96,9 @@ void ButtonObject::ViewChanged() {
     }
 }
 
+// The layout skips a step that fails, and a resize succeeds whatever became of its steps.
 void ButtonObject::ResizeTo(float width, float height) {
-    button_->Resize(width, height);
-    ViewChanged();
+    Change([&] { button_->Resize(width, height); });
 }
 
 // Window messages have no caller to hand a failure to: nothing may leave these.
@@ -123,9 +121,13 @@ void ButtonObject::FocusChanged(bool gained) {
 }
 
 LRESULT ButtonObject::AccessibleObject(WPARAM flags) {
-    platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
-        static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
-    return accessible ? LresultFromObject(__uuidof(IAccessible), flags, accessible.get()) : 0;
+    LRESULT object = 0;
+    Guarded([&] {
+        platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
+            static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
+        if (accessible) object = LresultFromObject(__uuidof(IAccessible), flags, accessible.get());
+    });
+    return object;
 }
 
 void ButtonObject::NotifyControlSite(bool focusGained, bool focusLost, bool infoChanged) {

@@ -10,8 +10,7 @@ HRESULT ButtonObject::Draw(DWORD aspect, LONG, void*, DVTARGETDEVICE*, HDC, HDC 
     if (aspect != DVASPECT_CONTENT) return DV_E_DVASPECT;
     if (!dc || !bounds) return E_INVALIDARG;
     const RECT area = {bounds->left, bounds->top, bounds->right, bounds->bottom};
-    PaintButton(dc, area, *button_, ambientBackColor_);
-    return S_OK;
+    return Guarded([&] { PaintButton(dc, area, *button_, ambientBackColor_); });
 }
 
 HRESULT ButtonObject::GetColorSet(DWORD, LONG, void*, DVTARGETDEVICE*, HDC, LOGPALETTE** colors) {

@@ -3,9 +3,10 @@
 
 #include <windows.h>
 
-#include <new>
+#include <type_traits>
 
 #include "button/control_error.h"
+#include "platform/win32/com_result.h"
 
 namespace button {
 
@@ -13,17 +14,23 @@ inline void Check(HRESULT hr) {
     if (FAILED(hr)) throw ControlError(static_cast<std::int32_t>(hr));
 }
 
-// Runs a step and returns its failure as the call's result.
+// Runs a step and returns its failure as the call's result: the control's own failures with
+// their status, whatever else with what platform::ResultOf makes of it. A step returns
+// nothing (S_OK when it ends) or its own HRESULT.
 template <class Step>
 HRESULT Guarded(Step&& step) noexcept {
-    try {
-        step();
-        return S_OK;
-    } catch (const ControlError& e) {
-        return static_cast<HRESULT>(e.status());
-    } catch (const std::bad_alloc&) {
-        return E_OUTOFMEMORY;
-    }
+    return platform::ResultOf([&]() -> HRESULT {
+        try {
+            if constexpr (std::is_void_v<std::invoke_result_t<Step&>>) {
+                step();
+                return S_OK;
+            } else {
+                return step();
+            }
+        } catch (const ControlError& e) {
+            return static_cast<HRESULT>(e.status());
+        }
+    });
 }
 
 }  // namespace button

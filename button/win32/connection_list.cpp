@@ -1,7 +1,6 @@
 #include "button/win32/connection_list.h"
 
-#include <new>
-
+#include "button/win32/check.h"
 #include "button/win32/server_lifetime.h"
 
 namespace button {
@@ -38,8 +37,8 @@ HRESULT ConnectionList::Reset() {
 
 HRESULT ConnectionList::Clone(IEnumConnections** copy) {
     if (!copy) return E_POINTER;
-    *copy = new (std::nothrow) ConnectionList(connections_, next_);
-    return *copy ? S_OK : E_OUTOFMEMORY;
+    *copy = nullptr;
+    return Guarded([&] { *copy = new ConnectionList(connections_, next_); });
 }
 
 }  // namespace button

@@ -3,8 +3,8 @@
 #include <olectl.h>
 
 #include <algorithm>
-#include <new>
 
+#include "button/win32/check.h"
 #include "button/win32/connection_list.h"
 
 namespace button {
@@ -34,9 +34,10 @@ HRESULT ConnectionPoint::Advise(IUnknown* sink, DWORD* cookie) {
     if (!sink) return E_POINTER;
     platform::ComPtr<IUnknown> connected;
     if (FAILED(sink->QueryInterface(iid_, reinterpret_cast<void**>(connected.put())))) return CONNECT_E_CANNOTCONNECT;
-    *cookie = nextCookie_++;
-    sinks_.emplace_back(*cookie, std::move(connected));
-    return S_OK;
+    return Guarded([&] {
+        sinks_.emplace_back(nextCookie_, std::move(connected));
+        *cookie = nextCookie_++;
+    });
 }
 
 HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
@@ -48,8 +49,8 @@ HRESULT ConnectionPoint::Unadvise(DWORD cookie) {
 
 HRESULT ConnectionPoint::EnumConnections(IEnumConnections** connections) {
     if (!connections) return E_POINTER;
-    *connections = new (std::nothrow) ConnectionList(sinks_);
-    return *connections ? S_OK : E_OUTOFMEMORY;
+    *connections = nullptr;
+    return Guarded([&] { *connections = new ConnectionList(sinks_); });
 }
 
 }  // namespace button

@@ -1,7 +1,6 @@
 #include "button/win32/connection_point_list.h"
 
-#include <new>
-
+#include "button/win32/check.h"
 #include "button/win32/server_lifetime.h"
 
 namespace button {
@@ -37,8 +36,8 @@ HRESULT ConnectionPointList::Reset() {
 
 HRESULT ConnectionPointList::Clone(IEnumConnectionPoints** copy) {
     if (!copy) return E_POINTER;
-    *copy = new (std::nothrow) ConnectionPointList(points_, next_);
-    return *copy ? S_OK : E_OUTOFMEMORY;
+    *copy = nullptr;
+    return Guarded([&] { *copy = new ConnectionPointList(points_, next_); });
 }
 
 }  // namespace button

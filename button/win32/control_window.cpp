@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <utility>
+
 #include "button/win32/gdi_objects.h"
 #include "button/win32/server_lifetime.h"
 
@@ -11,33 +13,66 @@ namespace {
 constexpr wchar_t kClassName[] = L"Vantor1.cButton";
 
 // The class lives while windows of it do, so that an unloaded library leaves none behind.
-int livingWindows = 0;
+// A window still holds its class while it is being destroyed: the class goes once the last
+// one is gone. Buttons come and go on every thread of the host that has them, so the count
+// changes under one lock with the class, and no thread takes the class away between
+// another's registering it and creating its window.
+SRWLOCK classLock = SRWLOCK_INIT;
+int classUsers = 0;  // windows, and windows being created
+
+bool UseClass() {
+    AcquireSRWLockExclusive(&classLock);
+    // A double click's second press is not a new click.
+    const bool registered = platform::Window::Register(LibraryModule(), {kClassName, nullptr, CS_DBLCLKS});
+    if (registered) ++classUsers;
+    ReleaseSRWLockExclusive(&classLock);
+    return registered;
+}
+
+void LeaveClass() {
+    AcquireSRWLockExclusive(&classLock);
+    --classUsers;
+    ReleaseSRWLockExclusive(&classLock);
+}
+
+void UnregisterUnusedClass() {
+    AcquireSRWLockExclusive(&classLock);
+    if (classUsers == 0) UnregisterClassW(kClassName, LibraryModule());
+    ReleaseSRWLockExclusive(&classLock);
+}
 
 }  // namespace
 
 bool ControlWindow::Create(HWND parent, const RECT& position) {
     if (handle()) return true;
-    // A double click's second press is not a new click.
-    if (!Register(LibraryModule(), {kClassName, nullptr, CS_DBLCLKS})) return false;
-    return CreateWindowFor(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, position.left,
-                           position.top, position.right - position.left, position.bottom - position.top, parent,
-                           LibraryModule()) != nullptr;
+    if (!UseClass()) return false;
+    usesClass_ = true;
+    if (CreateWindowFor(0, kClassName, L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_CLIPSIBLINGS, position.left,
+                        position.top, position.right - position.left, position.bottom - position.top, parent,
+                        LibraryModule())) {
+        return true;
+    }
+    LeaveClassOnce();  // unless the window got as far as being destroyed
+    return false;
 }
 
+// Also after the container destroyed the window with its own: the class may be unused now.
 void ControlWindow::Destroy() {
     if (handle()) DestroyWindow(handle());
+    UnregisterUnusedClass();
 }
 
 void ControlWindow::Destroying() {
     pressed_ = false;
-    if (--livingWindows == 0) UnregisterClassW(kClassName, LibraryModule());
+    LeaveClassOnce();
+}
+
+void ControlWindow::LeaveClassOnce() {
+    if (std::exchange(usesClass_, false)) LeaveClass();
 }
 
 LRESULT ControlWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-        case WM_NCCREATE:
-            ++livingWindows;
-            return DefWindowProcW(handle(), message, wParam, lParam);
         case WM_PAINT:
             PaintBuffered();
             return 0;

@@ -31,9 +31,11 @@ private:
     LRESULT Handle(UINT message, WPARAM wParam, LPARAM lParam) override;
     void Destroying() override;
     void PaintBuffered();
+    void LeaveClassOnce();
 
     ControlWindowEvents& events_;
     bool pressed_ = false;
+    bool usesClass_ = false;  // counted among the users of the window class
 };
 
 }  // namespace button

@@ -5,6 +5,7 @@
 #include <olectl.h>
 
 #include "Vantor1_h.h"
+#include "button/win32/check.h"
 #include "button/win32/class_factory.h"
 #include "button/win32/registration.h"
 #include "button/win32/server_lifetime.h"
@@ -18,6 +19,10 @@ STDAPI DllGetClassObject(REFCLSID rclsid, REFIID riid, LPVOID* object) {
 
 STDAPI DllCanUnloadNow() { return button::ServerInUse() ? S_FALSE : S_OK; }
 
-STDAPI DllRegisterServer() { return button::RegisterServer(button::LibraryPath()); }
+STDAPI DllRegisterServer() {
+    return button::Guarded([] { return button::RegisterServer(button::LibraryPath()); });
+}
 
-STDAPI DllUnregisterServer() { return button::UnregisterServer(); }
+STDAPI DllUnregisterServer() {
+    return button::Guarded([] { return button::UnregisterServer(); });
+}

@@ -2,11 +2,13 @@
 
 #include "button/win32/caption_font.h"
 #include "button/win32/gdi_objects.h"
-#include "button/win32/ole_font.h"
 #include "platform/units.h"
 
 namespace button {
-FontRef GdiToolkit::NewFont() { return OleFont::CreateStandard(); }
+FontRef GdiToolkit::NewFont() {
+    if (!standard_) standard_ = OleFont::CreateStandard();
+    return standard_->Copy();
+}
 
 TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     const platform::ScreenDc screen(GetDC(nullptr));

@@ -7,17 +7,16 @@
 
 namespace button {
 
-// Creating a standard font object looks its class up in the registry each time, twice for
-// every button; a copy of one made once per process is the same new font object for less.
 std::shared_ptr<OleFont> OleFont::CreateStandard() {
-    static const platform::ComPtr<IFont> standard = [] {
-        platform::ComPtr<IFont> font;
-        Check(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
-                               reinterpret_cast<void**>(font.put())));
-        return font;
-    }();
     platform::ComPtr<IFont> font;
-    Check(standard->Clone(font.put()));
+    Check(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
+                           reinterpret_cast<void**>(font.put())));
+    return std::make_shared<OleFont>(std::move(font));
+}
+
+std::shared_ptr<OleFont> OleFont::Copy() const {
+    platform::ComPtr<IFont> font;
+    Check(font_->Clone(font.put()));
     return std::make_shared<OleFont>(std::move(font));
 }
 

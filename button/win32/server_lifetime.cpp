@@ -1,10 +1,13 @@
 #include "button/win32/server_lifetime.h"
 
+#include <atomic>
+
 namespace button {
 namespace {
 
-LONG objects = 0;
-LONG locks = 0;
+// Objects come and go on every thread a host creates buttons on.
+std::atomic<int> objects = 0;
+std::atomic<int> locks = 0;
 
 }  // namespace
 
@@ -28,16 +31,10 @@ std::wstring LibraryPath() {
     }
 }
 
-void ObjectCreated() { InterlockedIncrement(&objects); }
-void ObjectDestroyed() { InterlockedDecrement(&objects); }
+void ObjectCreated() { ++objects; }
+void ObjectDestroyed() { --objects; }
 
-void ServerLocked(bool lock) {
-    if (lock) {
-        InterlockedIncrement(&locks);
-    } else {
-        InterlockedDecrement(&locks);
-    }
-}
+void ServerLocked(bool lock) { locks += lock ? 1 : -1; }
 
 bool ServerInUse() { return objects != 0 || locks != 0; }
 

@@ -14,7 +14,8 @@ struct ButtonTypes {
 };
 
 // Every button of the process describes itself with the same two types: the library is read
-// from the file once, by the first button.
+// from the file once, by the first button. The system's type descriptions are free-threaded,
+// so buttons in every apartment of the host share them.
 const ButtonTypes& Types() {
     static const ButtonTypes types = [] {
         ButtonTypes read;

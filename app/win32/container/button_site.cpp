@@ -2,6 +2,8 @@
 
 #include <olectl.h>
 
+#include "platform/win32/com_result.h"
+
 namespace app::win32 {
 
 
@@ -155,16 +157,14 @@ HRESULT ButtonEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { re
 
 HRESULT ButtonEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) {
     if (id != DISPID_CBUTTON_CLICK || !onClick_) return S_OK;  // the other events are not the window's concern
-    // The handler may close the window, which disconnects this sink while it runs.
-    const std::function<void()> handler = onClick_;
-    AddRef();
-    try {
+    // The handler may close the window, which disconnects this sink while it runs. The
+    // window's handlers end their own failures; nothing else may cross into the control.
+    const platform::ComPtr<ButtonEvents> keep(this);
+    return platform::ResultOf([&] {
+        const std::function<void()> handler = onClick_;
         handler();
-    } catch (...) {
-        // The window's handlers end their own failures; nothing may cross into the control.
-    }
-    Release();
-    return S_OK;
+        return S_OK;
+    });
 }
 
 }  // namespace app::win32

@@ -69,7 +69,7 @@ TEST(ActiveXTest, ProgramsRoundedButtonsShowTheWindowsBackColourAtTheirCorners) 
     SetClassLongPtrW(form.window(), GCLP_HBRBACKGROUND, white);
 }
 
-TEST(ActiveXTest, ColoursAreOleColorForPropertyBrowsers) {
+TEST(ActiveXTest, PropertyBrowsersSeeOleColoursAndToolsEnumerateConnections) {
     Apartment apartment;
     ComPtr<IDispatch> button = CreateButton<IDispatch>();
     ComPtr<ITypeInfo> info;
@@ -87,12 +87,9 @@ TEST(ActiveXTest, ColoursAreOleColorForPropertyBrowsers) {
         EXPECT_STREQ(name, L"OLE_COLOR");
         SysFreeString(name);
     }
-}
 
-TEST(ActiveXTest, ConnectionPointsAndConnectionsAreEnumerated) {
-    Apartment apartment;
     ComPtr<IEnumConnectionPoints> points;
-    ASSERT_EQ(CreateButton<IConnectionPointContainer>()->EnumConnectionPoints(points.put()), S_OK);
+    ASSERT_EQ(button.query<IConnectionPointContainer>()->EnumConnectionPoints(points.put()), S_OK);
     IConnectionPoint* found[3] = {};
     ULONG fetched = 0;
     EXPECT_EQ(points->Next(3, found, &fetched), S_FALSE);

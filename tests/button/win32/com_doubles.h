@@ -7,6 +7,7 @@
 #include <ocidl.h>
 #include <olectl.h>
 
+#include <exception>
 #include <memory>
 #include <string>
 #include <utility>
@@ -69,10 +70,7 @@ class ClickSink final : public StackObject<IDispatch, &IID_IDispatch, &DIID___cB
 public:
     int clicks = 0;
 
-    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
-        *count = 0;
-        return S_OK;
-    }
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo**) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
     HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
@@ -91,12 +89,15 @@ public:
     }
 };
 
-// Names are found whatever their case, as in the program's stored layouts.
+// Names are found whatever their case, as in the program's stored layouts. A bag that throws,
+// as no COM object may, fails as the button's own code might.
 class MemoryBag final : public StackObject<IPropertyBag, &IID_IPropertyBag> {
 public:
     std::vector<std::pair<std::wstring, std::unique_ptr<platform::Variant>>> values;
+    std::exception_ptr failure;
 
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog*) override {
+        if (failure) std::rethrow_exception(failure);
         for (const auto& [key, stored] : values)
             if (_wcsicmp(key.c_str(), name) == 0) return VariantCopy(value, stored.get());
         return E_INVALIDARG;

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <string>
+#include <thread>
 
 #include "com_doubles.h"
 
@@ -95,19 +96,20 @@ private:
     bool complete_;
 };
 
-class ContainerTest : public ::testing::Test {
-protected:
+// A container's window with a button, new or restored from a layout, in the calling thread's apartment.
+struct Hosting {
     Apartment apartment;
     HWND parent = CreateWindowExW(0, L"STATIC", L"container", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
                                   nullptr, nullptr, nullptr, nullptr);
     ComPtr<IOleObject> button = CreateButton<IOleObject>();
     ClickSink sink;
 
-    void TearDown() override { DestroyWindow(parent); }
+    ~Hosting() { DestroyWindow(parent); }
 
-    HWND Activate(RecordingContainer& container) {
+    HWND Activate(RecordingContainer& container, IPropertyBag* layout = nullptr) {
         button->SetClientSite(&container);
-        button.query<IPersistStreamInit>()->InitNew();
+        layout ? button.query<IPersistPropertyBag>()->Load(layout, nullptr)
+               : button.query<IPersistStreamInit>()->InitNew();
         SIZEL extent = {3678, 1349};
         button->SetExtent(DVASPECT_CONTENT, &extent);
         RECT position = {10, 10, 149, 61};
@@ -123,6 +125,13 @@ protected:
         button->SetClientSite(nullptr);
     }
 };
+
+void Press(HWND window, int releasedAtX) {
+    SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
+    SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
+}
+
+class ContainerTest : public ::testing::Test, protected Hosting {};
 
 TEST_F(ContainerTest, CompleteContainerSeesTheCallsOfEachStep) {
     RecordingContainer container(parent, true);
@@ -158,18 +167,14 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
     HWND window = Activate(container);
     ASSERT_TRUE(IsWindow(window));
     ComPtr<IOleControl> control = button.query<IOleControl>();
-    auto press = [&](int releasedAtX) {
-        SendMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(100, 40));
-        SendMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(releasedAtX, 40));
-    };
     auto enter = [&] { SendMessageW(window, WM_CHAR, 13, 0); };
     const struct {
         const char* input;
         std::function<void()> act;
         int clicks;
     } inputs[] = {
-        {"mouse", [&] { press(100); }, 1},
-        {"mouse released outside", [&] { press(500); }, 0},
+        {"mouse", [&] { Press(window, 100); }, 1},
+        {"mouse released outside", [&] { Press(window, 500); }, 0},
         {"Enter", enter, 1},
         {"access key", [&] { control->OnMnemonic(nullptr); }, 1},
         {"Enter with frozen events", [&] {
@@ -193,6 +198,27 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
         EXPECT_TRUE(call.find("OnFocus") == std::string::npos && call.find("ControlInfo") == std::string::npos)
             << call << " on an interface the container does not offer";
     }
+}
+
+// Apartment-threaded: a host may keep buttons on several user-interface threads at once.
+TEST(ContainerThreadsTest, TwoUserInterfaceThreadsMakeClickAndDropTheirButtonsAtOnce) {
+    Library library;
+    const auto run = [] {
+        Hosting host;
+        RecordingContainer container(host.parent, true);
+        MemoryBag layout;
+        for (int i = 0; i < 200; ++i) {
+            host.button = CreateButton<IOleObject>();
+            Press(host.Activate(container, &layout), 100);
+            for (MSG message; PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE);) DispatchMessageW(&message);
+            host.Close();
+        }
+        EXPECT_EQ(host.sink.clicks, 200);
+    };
+    std::thread threads[] = {std::thread(run), std::thread(run)};
+    for (std::thread& thread : threads) thread.join();
+    EXPECT_EQ(library.Export<HRESULT STDAPICALLTYPE()>("DllCanUnloadNow")(), S_OK);
+    EXPECT_FALSE(UnregisterClassW(L"Vantor1.cButton", library.module)) << "the last window took its class along";
 }
 
 }  // namespace

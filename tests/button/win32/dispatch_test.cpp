@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <new>
+#include <stdexcept>
+
 #include "com_doubles.h"
 
 using platform::ComPtr;
@@ -144,7 +147,7 @@ void Write(MemoryBag& bag, const wchar_t* name, VARIANT value) {
     VariantClear(&value);
 }
 
-TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
+TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersRestoresHostLayoutsAndHoldsWhatABagThrows) {
     MemoryBag fresh;
     ASSERT_EQ(button.query<IPersistPropertyBag>()->Save(&fresh, TRUE, FALSE), S_OK);
     std::vector<std::wstring> names;
@@ -160,6 +163,11 @@ TEST_F(DispatchTest, PropertyBagKeepsOnlyWhatDiffersAndRestoresHostLayouts) {
     ASSERT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), S_OK);
     EXPECT_EQ(Get(restored.get(), 0x68030004), L"&Übernehmen");
     EXPECT_EQ(restored.query<IPersistStreamInit>()->IsDirty(), S_FALSE);
+    for (const HRESULT expected : {E_UNEXPECTED, E_OUTOFMEMORY}) {
+        layout.failure = expected == E_OUTOFMEMORY ? std::make_exception_ptr(std::bad_alloc())
+                                                   : std::make_exception_ptr(std::runtime_error("bag"));
+        EXPECT_EQ(restored.query<IPersistPropertyBag>()->Load(&layout, nullptr), expected) << "nothing thrown leaves";
+    }
 }
 
 // The longest caption the button takes, through a container's stream and back; one
@@ -212,8 +220,7 @@ ComPtr<IStream> StoredObject(const CLSID& clsid, int depth) {
     return stream;
 }
 
-TEST(StoredObjectTest, OnlyStandardPicturesAndFontsAreMadeOrTaken) {
-    Apartment apartment;
+TEST_F(DispatchTest, OnlyStandardPicturesAndFontsAreMadeOrTakenFromStoredObjects) {
     Library library;
     CountingFactory foreign;
     ComPtr<IClassFactory> buttons;  // so that a nested button would be made, as when registered
