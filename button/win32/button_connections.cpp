@@ -2,7 +2,7 @@
 
 #include "button/win32/button_object.h"
 
-#include "button/win32/connection_point_list.h"
+#include "button/win32/enumerator.h"
 
 namespace button {
 

@@ -68,9 +68,7 @@ void ButtonObject::PropertyChanged(const std::wstring& name) {
     LPOLESTR names[] = {member.data()};
     DISPID id = DISPID_UNKNOWN;
     if (FAILED(typeInfo_->GetIDsOfNames(names, 1, &id))) return;
-    for (const platform::ComPtr<IUnknown>& sink : propertyNotifications_.Sinks()) {
-        reinterpret_cast<IPropertyNotifySink*>(sink.get())->OnChanged(id);
-    }
+    for (const platform::ComPtr<IPropertyNotifySink>& sink : propertyNotifications_.Sinks()) sink->OnChanged(id);
 }
 
 void ButtonObject::Click() {
@@ -81,9 +79,8 @@ void ButtonObject::Click() {
     if (FAILED(eventInfo_->GetIDsOfNames(names, 1, &id))) return;
     const platform::ComPtr<ButtonObject> keep(this);  // a handler may let go of the button while it runs
     DISPPARAMS none = {};
-    for (const platform::ComPtr<IUnknown>& sink : events_.Sinks()) {
-        reinterpret_cast<IDispatch*>(sink.get())
-            ->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
+    for (const platform::ComPtr<IDispatch>& sink : events_.Sinks()) {
+        sink->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_METHOD, &none, nullptr, nullptr, nullptr);
     }
 }
 

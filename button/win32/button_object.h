@@ -192,8 +192,8 @@ private:
     platform::ComPtr<ITypeInfo> eventInfo_;  // __cButton
     GdiToolkit toolkit_;
     std::optional<cButton> button_;
-    ConnectionPoint events_{*this, DIID___cButton};
-    ConnectionPoint propertyNotifications_{*this, IID_IPropertyNotifySink};
+    ConnectionPoint<IDispatch> events_{*this, DIID___cButton};
+    ConnectionPoint<IPropertyNotifySink> propertyNotifications_{*this, IID_IPropertyNotifySink};
     ControlWindow window_{*this};
     platform::ComPtr<FontWatch> captionFontWatch_;
     bool copyingFont_ = false;
