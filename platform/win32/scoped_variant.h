@@ -13,6 +13,8 @@ namespace platform {
 
 struct Variant : VARIANT {
     Variant() { VariantInit(this); }
+    // A VARIANT moves as its bytes; the one left behind is empty.
+    Variant(Variant&& other) noexcept : VARIANT(other) { VariantInit(&other); }
     Variant(const Variant&) = delete;
     Variant& operator=(const Variant&) = delete;
     ~Variant() { VariantClear(this); }

@@ -10,6 +10,7 @@
 #include "button/win32/private_activation.h"
 #include "platform/units.h"
 #include "platform/win32/program_folder.h"
+#include "platform/win32/scoped_variant.h"
 
 namespace app::win32 {
 
@@ -62,15 +63,15 @@ ComPtr<IOleObject> CreateButton(IClassFactory& factory) {
     return object;
 }
 
-void Check(HRESULT hr) {
+void RaiseIfFailed(HRESULT hr) {
     if (FAILED(hr)) RaiseAutomationError(hr);
 }
 
-void PutProperty(IDispatch* dispatch, DISPID id, VARIANT& value) {
+void PutProperty(IDispatch* dispatch, DISPID id, platform::Variant& value) {
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS parameters = {&value, &named, 1, 1};
-    Check(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr,
-                           nullptr));
+    RaiseIfFailed(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr,
+                                   nullptr));
 }
 
 int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(GetDpiForWindow(parent))); }
@@ -94,29 +95,29 @@ void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips,
     IClassFactory& factory = AcquireFactory(parent);
     factoryWindow_ = parent;
     object_ = CreateButton(factory);
-    Check(object_.query(dispatch_));
-    Check(object_.query(control_));
+    RaiseIfFailed(object_.query(dispatch_));
+    RaiseIfFailed(object_.query(control_));
 
     DWORD status = 0;
     object_->GetMiscStatus(DVASPECT_CONTENT, &status);
     IOleClientSite* site = static_cast<IOleClientSite*>(site_.get());
-    if (status & OLEMISC_SETCLIENTSITEFIRST) Check(object_->SetClientSite(site));
+    if (status & OLEMISC_SETCLIENTSITEFIRST) RaiseIfFailed(object_->SetClientSite(site));
     ComPtr<IPersistPropertyBag> persistence;
-    Check(object_.query(persistence));
-    Check(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
+    RaiseIfFailed(object_.query(persistence));
+    RaiseIfFailed(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
                                          IconPixels(parent)).get(),
                             nullptr));
-    if (!(status & OLEMISC_SETCLIENTSITEFIRST)) Check(object_->SetClientSite(site));
+    if (!(status & OLEMISC_SETCLIENTSITEFIRST)) RaiseIfFailed(object_->SetClientSite(site));
 
     ComPtr<IConnectionPointContainer> points;
-    Check(object_.query(points));
-    Check(points->FindConnectionPoint(DIID___cButton, events_.put()));
-    Check(events_->Advise(static_cast<IDispatch*>(sink_.get()), &cookie_));
+    RaiseIfFailed(object_.query(points));
+    RaiseIfFailed(points->FindConnectionPoint(DIID___cButton, events_.put()));
+    RaiseIfFailed(events_->Advise(static_cast<IDispatch*>(sink_.get()), &cookie_));
 
     RECT at = position;
-    Check(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &at));
-    Check(object_.query(inPlace_));
-    Check(inPlace_->GetWindow(&window_));
+    RaiseIfFailed(object_->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, site, 0, parent, &at));
+    RaiseIfFailed(object_.query(inPlace_));
+    RaiseIfFailed(inPlace_->GetWindow(&window_));
 }
 
 ButtonHost::~ButtonHost() { Shutdown(); }
@@ -134,35 +135,24 @@ void ButtonHost::Shutdown() {
 }
 
 void ButtonHost::SetCaption(const std::wstring& caption) {
-    VARIANT value;
-    VariantInit(&value);
+    platform::Variant value;
     value.vt = VT_BSTR;
     value.bstrVal = SysAllocStringLen(caption.data(), static_cast<UINT>(caption.size()));
     if (!value.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
-    try {
-        PutProperty(dispatch_.get(), DISPID_BUTTON_CAPTION, value);
-    } catch (...) {
-        VariantClear(&value);
-        throw;
-    }
-    VariantClear(&value);
+    PutProperty(dispatch_.get(), DISPID_BUTTON_CAPTION, value);
 }
 
 std::wstring ButtonHost::Caption() {
     DISPPARAMS none = {};
-    VARIANT result;
-    VariantInit(&result);
-    Check(dispatch_->Invoke(DISPID_BUTTON_CAPTION, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none, &result,
-                            nullptr, nullptr));
-    std::wstring caption;
-    if (result.vt == VT_BSTR && result.bstrVal) caption.assign(result.bstrVal, SysStringLen(result.bstrVal));
-    VariantClear(&result);
-    return caption;
+    platform::Variant result;
+    RaiseIfFailed(dispatch_->Invoke(DISPID_BUTTON_CAPTION, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYGET, &none,
+                                    &result, nullptr, nullptr));
+    if (result.vt != VT_BSTR || !result.bstrVal) return {};
+    return {result.bstrVal, SysStringLen(result.bstrVal)};
 }
 
 void ButtonHost::SetEnabled(bool enabled) {
-    VARIANT value;
-    VariantInit(&value);
+    platform::Variant value;
     value.vt = VT_BOOL;
     value.boolVal = enabled ? VARIANT_TRUE : VARIANT_FALSE;
     PutProperty(dispatch_.get(), DISPID_BUTTON_ENABLED, value);

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include "platform/win32/com_result.h"
+#include "platform/win32/untyped_dispatch.h"
 
 namespace app::win32 {
 
@@ -113,16 +114,9 @@ OLE_COLOR WindowBackColor(HWND window) {
 
 }  // namespace
 
-HRESULT ButtonSite::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
+HRESULT ButtonSite::GetTypeInfoCount(UINT* count) { return platform::NoTypeInfoCount(count); }
 
-HRESULT ButtonSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
+HRESULT ButtonSite::GetTypeInfo(UINT, LCID, ITypeInfo** info) { return platform::NoTypeInfo(info); }
 
 HRESULT ButtonSite::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return DISP_E_UNKNOWNNAME; }
 
@@ -142,16 +136,9 @@ HRESULT ButtonSite::Invoke(DISPID id, REFIID, LCID, WORD flags, DISPPARAMS*, VAR
     }
 }
 
-HRESULT ButtonEvents::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
+HRESULT ButtonEvents::GetTypeInfoCount(UINT* count) { return platform::NoTypeInfoCount(count); }
 
-HRESULT ButtonEvents::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
+HRESULT ButtonEvents::GetTypeInfo(UINT, LCID, ITypeInfo** info) { return platform::NoTypeInfo(info); }
 
 HRESULT ButtonEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 

@@ -7,9 +7,11 @@
 #include <ocidl.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/win32/com_object.h"
+#include "platform/win32/scoped_variant.h"
 
 namespace app::win32 {
 
@@ -17,8 +19,7 @@ class LayoutBag final : public platform::ComObject<platform::Implements<IPropert
 public:
     LayoutBag() = default;
 
-    // The bag owns the value from here on.
-    void Add(const wchar_t* name, VARIANT value);
+    void Add(const wchar_t* name, platform::Variant value);
 
     // A name the layout does not hold is E_INVALIDARG, as the control expects of a missing value.
     HRESULT STDMETHODCALLTYPE Read(LPCOLESTR name, VARIANT* value, IErrorLog* log) override;
@@ -26,13 +27,9 @@ public:
     HRESULT STDMETHODCALLTYPE Write(LPCOLESTR name, VARIANT* value) override;
 
 private:
-    ~LayoutBag();
+    ~LayoutBag() override = default;
 
-    struct Entry {
-        std::wstring name;
-        VARIANT value;
-    };
-    std::vector<Entry> entries_;
+    std::vector<std::pair<std::wstring, platform::Variant>> entries_;
 };
 
 }  // namespace app::win32

@@ -3,6 +3,7 @@
 #include <olectl.h>
 
 #include <string_view>
+#include <utility>
 
 #include "app/win32/com_error.h"
 #include "app/win32/container/layout_bag.h"
@@ -21,19 +22,17 @@ constexpr std::uint32_t kDefaultBackColor = 0xFFFFFF;
 constexpr wchar_t kDefaultCaption[] = L"cButton";
 constexpr std::uint32_t kDefaultFontColor = 0;
 
-VARIANT Number(std::int32_t value) {
-    VARIANT v;
-    VariantInit(&v);
+platform::Variant Number(std::int32_t value) {
+    platform::Variant v;
     v.vt = VT_I4;
     v.lVal = value;
     return v;
 }
 
-VARIANT Object(IDispatch* object) {
-    VARIANT v;
-    VariantInit(&v);
+platform::Variant Object(ComPtr<IDispatch> object) {
+    platform::Variant v;
     v.vt = VT_DISPATCH;
-    v.pdispVal = object;  // the variant takes the reference
+    v.pdispVal = object.detach();
     return v;
 }
 
@@ -63,25 +62,23 @@ ComPtr<IPropertyBag> StoredLayout(HINSTANCE instance, const StoredButton& button
     if (button.backColor != kDefaultBackColor)
         bag->Add(L"buttonbackcolor", Number(static_cast<std::int32_t>(button.backColor)));
     if (std::wstring_view(button.caption) != kDefaultCaption) {
-        VARIANT caption;
-        VariantInit(&caption);
+        platform::Variant caption;
         caption.vt = VT_BSTR;
         caption.bstrVal = SysAllocString(button.caption);
-        bag->Add(L"buttoncaption", caption);
+        if (!caption.bstrVal) RaiseAutomationError(E_OUTOFMEMORY);
+        bag->Add(L"buttoncaption", std::move(caption));
     }
     if (button.pictureIcon) {
-        ComPtr<IDispatch> picture = IconPicture(instance, button.pictureIcon, iconPixels).query<IDispatch>();
-        bag->Add(L"buttonpicture", Object(picture.detach()));
+        bag->Add(L"buttonpicture", Object(IconPicture(instance, button.pictureIcon, iconPixels).query<IDispatch>()));
     }
-    bag->Add(L"buttonfont", Object(CaptionFont(button.fontHundredths).detach()));
+    bag->Add(L"buttonfont", Object(CaptionFont(button.fontHundredths)));
     if (button.fontColor != kDefaultFontColor)
         bag->Add(L"buttonfontcolor", Number(static_cast<std::int32_t>(button.fontColor)));
     if (!button.pictureStretch) {
-        VARIANT stretch;
-        VariantInit(&stretch);
+        platform::Variant stretch;
         stretch.vt = VT_BOOL;
         stretch.boolVal = VARIANT_FALSE;
-        bag->Add(L"buttonpicturestretch", stretch);
+        bag->Add(L"buttonpicturestretch", std::move(stretch));
     }
     return bag.query<IPropertyBag>();
 }
