@@ -10,7 +10,7 @@
 #include <optional>
 #include <string>
 
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/environment.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"

@@ -9,7 +9,7 @@
 #include "app/registry_store.h"
 #include "app/settings_table.h"
 #include "app/text_file.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "errors/frame.h"
 #include "platform/file_dialog.h"
 #include "platform/message_box.h"

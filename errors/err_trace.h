@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "error/error.h"
+#include "exception/error.h"
 #include "errors/value.h"
 
 namespace platform {

@@ -1,6 +1,6 @@
 #include "app/win32/com_error.h"
 
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace app::win32 {
 

@@ -10,7 +10,7 @@
 
 #include "app/program.h"
 #include "app/win32/main_window.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "errors/win32/report_window.h"
 #include "platform/program_identity.h"
 #include "platform/win32/code_page.h"

@@ -15,7 +15,7 @@
 #include "app/picture_preview.h"
 
 #include "app/win32/com_error.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/win32/last_error.h"
 
 namespace app::win32 {

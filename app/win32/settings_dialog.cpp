@@ -1,7 +1,7 @@
 #include "app/win32/settings_dialog.h"
 
 #include "app/settings_dialog.h"
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace app::win32 {
 

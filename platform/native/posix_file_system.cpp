@@ -8,7 +8,7 @@
 #include <cstdio>
 #include <filesystem>
 
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace platform {
 

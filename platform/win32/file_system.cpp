@@ -4,7 +4,7 @@
 
 #include <algorithm>
 
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/win32/last_error.h"
 #include "platform/win32/scoped_handle.h"
 

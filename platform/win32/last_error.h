@@ -3,7 +3,7 @@
 
 #include <windows.h>
 
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/win32/system_library.h"
 
 namespace platform {

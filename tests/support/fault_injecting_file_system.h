@@ -7,7 +7,7 @@
 #include <functional>
 #include <map>
 
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/file_system.h"
 
 namespace testing_support {

@@ -15,7 +15,7 @@
 #include "app/main_window.h"
 #include "app/program.h"
 #include "app/settings_view.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
 #include "support/fake_system_info.h"

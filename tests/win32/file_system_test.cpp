@@ -9,7 +9,7 @@
 #include <utility>
 
 #include "app/client_page.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "errors/err_trace.h"
 #include "errors/frame.h"
 #include "platform/win32/code_page.h"

@@ -13,7 +13,7 @@
 #include <functional>
 
 #include "app/win32/pictures.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "support/temp_folder.h"
 
 namespace {

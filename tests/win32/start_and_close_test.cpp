@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "app/win32/main_window.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/win32/shell.h"
 #include "support/program_fixture.h"
 #include "support/window_driving.h"

@@ -23,7 +23,7 @@
 #include "app/registry_store.h"
 #include "app/settings_table.h"
 #include "app/text_file.h"
-#include "error/error.h"
+#include "exception/error.h"
 #include "platform/win32/code_page.h"
 #include "platform/win32/environment.h"
 #include "platform/win32/file_system.h"

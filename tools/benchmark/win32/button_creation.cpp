@@ -20,7 +20,7 @@
 #include "app/win32/form.h"
 #include "app/win32/main_window_buttons.h"
 #include "app/win32/resources.h"
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "error/error.h"
+#include "exception/error.h"
 
 namespace errors {
 
