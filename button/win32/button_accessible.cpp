@@ -6,11 +6,22 @@
 
 #include "button/win32/check.h"
 #include "button/win32/server_lifetime.h"
+#include "platform/win32/untyped_dispatch.h"
 
 namespace button {
 namespace {
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// A number about the button itself: its role, its state.
+HRESULT Number(const VARIANT& child, LONG number, VARIANT* out) {
+    if (!out) return E_POINTER;
+    VariantInit(out);
+    if (!IsSelf(child)) return E_INVALIDARG;
+    out->vt = VT_I4;
+    out->lVal = number;
+    return S_OK;
+}
 
 HRESULT Text(const std::wstring& text, BSTR* out) {
     *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
@@ -49,16 +60,9 @@ ButtonAccessible::ButtonAccessible(IUnknown& owner, const cButton& button, std::
 
 ButtonAccessible::~ButtonAccessible() { ObjectDestroyed(); }
 
-HRESULT ButtonAccessible::GetTypeInfoCount(UINT* count) {
-    if (!count) return E_POINTER;
-    *count = 0;
-    return S_OK;
-}
+HRESULT ButtonAccessible::GetTypeInfoCount(UINT* count) { return platform::NoTypeInfoCount(count); }
 
-HRESULT ButtonAccessible::GetTypeInfo(UINT, LCID, ITypeInfo** info) {
-    if (info) *info = nullptr;
-    return E_NOTIMPL;
-}
+HRESULT ButtonAccessible::GetTypeInfo(UINT, LCID, ITypeInfo** info) { return platform::NoTypeInfo(info); }
 
 HRESULT ButtonAccessible::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
@@ -76,23 +80,13 @@ HRESULT ButtonAccessible::get_accName(VARIANT child, BSTR* name) {
     });
 }
 
-HRESULT ButtonAccessible::get_accRole(VARIANT child, VARIANT* role) {
-    if (!role) return E_POINTER;
-    VariantInit(role);
-    if (!IsSelf(child)) return E_INVALIDARG;
-    role->vt = VT_I4;
-    role->lVal = ROLE_SYSTEM_PUSHBUTTON;
-    return S_OK;
-}
+HRESULT ButtonAccessible::get_accRole(VARIANT child, VARIANT* role) { return Number(child, ROLE_SYSTEM_PUSHBUTTON, role); }
 
 HRESULT ButtonAccessible::get_accState(VARIANT child, VARIANT* state) {
-    if (!state) return E_POINTER;
-    VariantInit(state);
-    if (!IsSelf(child)) return E_INVALIDARG;
-    state->vt = VT_I4;
-    state->lVal = STATE_SYSTEM_FOCUSABLE | (GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0) |
-                  (button_.ButtonEnabled() ? 0 : STATE_SYSTEM_UNAVAILABLE);
-    return S_OK;
+    return Number(child,
+                  STATE_SYSTEM_FOCUSABLE | (GetFocus() == window_ ? STATE_SYSTEM_FOCUSED : 0) |
+                      (button_.ButtonEnabled() ? 0 : STATE_SYSTEM_UNAVAILABLE),
+                  state);
 }
 
 HRESULT ButtonAccessible::get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) {

@@ -48,40 +48,26 @@ HRESULT ButtonObject::put_ButtonEnabled(VARIANT_BOOL value) {
 }
 
 HRESULT ButtonObject::get_ButtonEnabled(VARIANT_BOOL* value) {
-    if (!value) return E_POINTER;
-    *value = AsVariantBool(button_->ButtonEnabled());
-    return S_OK;
+    return Give(value, AsVariantBool(button_->ButtonEnabled()));
 }
 
 HRESULT ButtonObject::put_ButtonPictureAlign(::BtnAlign value) {
     return Change([&] { button_->SetButtonPictureAlign(value); });
 }
 
-HRESULT ButtonObject::get_ButtonPictureAlign(::BtnAlign* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<::BtnAlign>(button_->ButtonPictureAlign());
-    return S_OK;
-}
+HRESULT ButtonObject::get_ButtonPictureAlign(::BtnAlign* value) { return Give(value, button_->ButtonPictureAlign()); }
 
 HRESULT ButtonObject::put_ButtonBackColor(OLE_COLOR value) {
     return Change([&] { button_->SetButtonBackColor(value); });
 }
 
-HRESULT ButtonObject::get_ButtonBackColor(OLE_COLOR* value) {
-    if (!value) return E_POINTER;
-    *value = button_->ButtonBackColor();
-    return S_OK;
-}
+HRESULT ButtonObject::get_ButtonBackColor(OLE_COLOR* value) { return Give(value, button_->ButtonBackColor()); }
 
 HRESULT ButtonObject::put_ButtonForm(::BtnForms value) {
     return Change([&] { button_->SetButtonForm(value); });
 }
 
-HRESULT ButtonObject::get_ButtonForm(::BtnForms* value) {
-    if (!value) return E_POINTER;
-    *value = static_cast<::BtnForms>(button_->ButtonForm());
-    return S_OK;
-}
+HRESULT ButtonObject::get_ButtonForm(::BtnForms* value) { return Give(value, button_->ButtonForm()); }
 
 HRESULT ButtonObject::put_ButtonCaption(BSTR value) {
     return Change([&] { button_->SetButtonCaption(std::wstring(value ? value : L"", SysStringLen(value))); });
@@ -107,9 +93,7 @@ HRESULT ButtonObject::putref_ButtonPicture(IPictureDisp* value) {
 }
 
 HRESULT ButtonObject::get_ButtonPictureStretch(VARIANT_BOOL* value) {
-    if (!value) return E_POINTER;
-    *value = AsVariantBool(button_->ButtonPictureStretch());
-    return S_OK;
+    return Give(value, AsVariantBool(button_->ButtonPictureStretch()));
 }
 
 HRESULT ButtonObject::put_ButtonPictureStretch(VARIANT_BOOL value) {
@@ -126,11 +110,7 @@ HRESULT ButtonObject::putref_ButtonFont(IFontDisp* value) {
     return ChangeFont([&] { button_->SetButtonFont(AdoptFont(value)); });
 }
 
-HRESULT ButtonObject::get_ButtonFontColor(OLE_COLOR* value) {
-    if (!value) return E_POINTER;
-    *value = button_->ButtonFontColor();
-    return S_OK;
-}
+HRESULT ButtonObject::get_ButtonFontColor(OLE_COLOR* value) { return Give(value, button_->ButtonFontColor()); }
 
 HRESULT ButtonObject::put_ButtonFontColor(OLE_COLOR value) {
     return Change([&] { button_->SetButtonFontColor(value); });

@@ -7,6 +7,18 @@
 
 namespace button {
 
+namespace {
+
+// One of the font's properties, read through its getter.
+template <class Value>
+Value Read(IFont& font, HRESULT (STDMETHODCALLTYPE IFont::*getter)(Value*)) {
+    Value value = {};
+    Check((font.*getter)(&value));
+    return value;
+}
+
+}  // namespace
+
 std::shared_ptr<OleFont> OleFont::CreateStandard() {
     platform::ComPtr<IFont> font;
     Check(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
@@ -44,51 +56,27 @@ void OleFont::SetSize(double points) {
     Check(font_->put_Size(size));
 }
 
-bool OleFont::Bold() const {
-    BOOL value = FALSE;
-    Check(font_->get_Bold(&value));
-    return value != FALSE;
-}
+bool OleFont::Bold() const { return Read(*font_.get(), &IFont::get_Bold) != FALSE; }
 
 void OleFont::SetBold(bool bold) { Check(font_->put_Bold(bold)); }
 
-bool OleFont::Italic() const {
-    BOOL value = FALSE;
-    Check(font_->get_Italic(&value));
-    return value != FALSE;
-}
+bool OleFont::Italic() const { return Read(*font_.get(), &IFont::get_Italic) != FALSE; }
 
 void OleFont::SetItalic(bool italic) { Check(font_->put_Italic(italic)); }
 
-std::int16_t OleFont::Charset() const {
-    SHORT value = 0;
-    Check(font_->get_Charset(&value));
-    return value;
-}
+std::int16_t OleFont::Charset() const { return Read(*font_.get(), &IFont::get_Charset); }
 
 void OleFont::SetCharset(std::int16_t charset) { Check(font_->put_Charset(charset)); }
 
-bool OleFont::Strikethrough() const {
-    BOOL value = FALSE;
-    Check(font_->get_Strikethrough(&value));
-    return value != FALSE;
-}
+bool OleFont::Strikethrough() const { return Read(*font_.get(), &IFont::get_Strikethrough) != FALSE; }
 
 void OleFont::SetStrikethrough(bool strikethrough) { Check(font_->put_Strikethrough(strikethrough)); }
 
-bool OleFont::Underline() const {
-    BOOL value = FALSE;
-    Check(font_->get_Underline(&value));
-    return value != FALSE;
-}
+bool OleFont::Underline() const { return Read(*font_.get(), &IFont::get_Underline) != FALSE; }
 
 void OleFont::SetUnderline(bool underline) { Check(font_->put_Underline(underline)); }
 
-std::int16_t OleFont::Weight() const {
-    SHORT value = 0;
-    Check(font_->get_Weight(&value));
-    return value;
-}
+std::int16_t OleFont::Weight() const { return Read(*font_.get(), &IFont::get_Weight); }
 
 void OleFont::SetWeight(std::int16_t weight) { Check(font_->put_Weight(weight)); }
 
