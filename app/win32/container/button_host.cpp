@@ -9,6 +9,7 @@
 #include "app/win32/com_error.h"
 #include "button/win32/private_activation.h"
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/program_folder.h"
 
 namespace app::win32 {
@@ -73,7 +74,7 @@ void PutProperty(IDispatch* dispatch, DISPID id, VARIANT& value) {
                            nullptr));
 }
 
-int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(GetDpiForWindow(parent))); }
+int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(platform::WindowDpi(parent))); }
 
 }  // namespace
 
