@@ -54,7 +54,8 @@ public:
     void RestoreFrom(PropertyStore& store);
     void SaveTo(PropertyStore& store);
     void Resize(float width, float height);  // twips; places the children, never fails
-    void CaptionFontChanged();  // the caption's own font object was changed directly
+    // The caption's own font object was changed directly, or the toolkit measures text anew.
+    void CaptionFontChanged();
     float Width() const { return width_; }
     float Height() const { return height_; }
 

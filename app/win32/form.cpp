@@ -4,6 +4,7 @@
 
 #include "app/win32/resources.h"
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/last_error.h"
 
 namespace app::win32 {
@@ -43,7 +44,7 @@ void Form::Create(HWND owner, DWORD style, DWORD exStyle, const wchar_t* title, 
     const UINT dpi = Dpi();
     RECT frame = {0, 0, platform::PixelsFromTwips(clientWidth, static_cast<int>(dpi)),
                   platform::PixelsFromTwips(clientHeight, static_cast<int>(dpi))};
-    AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, dpi);
+    platform::AdjustFrameForDpi(frame, style, exStyle, dpi);
     SetWindowPos(window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }

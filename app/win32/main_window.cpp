@@ -8,6 +8,7 @@
 #include "app/win32/resources.h"
 #include "app/win32/settings_dialog.h"
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 
 namespace app::win32 {
 
@@ -36,10 +37,10 @@ constexpr LayoutRect InFrame(int left, int top, int width, int height) {
 // The window's own position and size are measured on the screen, in twips at the
 // system's dots per inch, as the screen's size is.
 float ScreenTwips(LONG pixels) {
-    return platform::TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(GetDpiForSystem()));
+    return platform::TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(platform::SystemDpi()));
 }
 int ScreenPixels(float twips) {
-    return static_cast<int>(platform::NearestPixelsFromTwips(twips, static_cast<float>(GetDpiForSystem())));
+    return static_cast<int>(platform::NearestPixelsFromTwips(twips, static_cast<float>(platform::SystemDpi())));
 }
 
 }  // namespace

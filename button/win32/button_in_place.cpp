@@ -3,15 +3,10 @@
 
 #include "button/win32/button_object.h"
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 
 namespace button {
 namespace {
-
-// Twips per pixel of the screen, on which the container's window lies.
-POINT ScreenPixelsPerInch() {
-    const platform::ScreenDc screen(GetDC(nullptr));
-    return {GetDeviceCaps(screen.get(), LOGPIXELSX), GetDeviceCaps(screen.get(), LOGPIXELSY)};
-}
 
 // The character after a single "&" in the caption, or none.
 wchar_t AccessCharacter(const std::wstring& caption) {
@@ -45,6 +40,7 @@ HRESULT ButtonObject::ActivateInPlace(bool uiActivate, LPCRECT position) {
             InPlaceDeactivate();
             return E_FAIL;
         }
+        container_ = parent;
         SetObjectRects(&bounds, &clip);
         clientSite_->ShowObject();
     }
@@ -74,6 +70,7 @@ HRESULT ButtonObject::InPlaceDeactivate() {
     if (!inPlaceSite_) return S_OK;
     UIDeactivate();
     window_.Destroy();
+    container_ = nullptr;
     frame_ = nullptr;
     document_ = nullptr;
     platform::ComPtr<IOleInPlaceSite> site = std::move(inPlaceSite_);
@@ -98,11 +95,15 @@ HRESULT ButtonObject::SetObjectRects(LPCRECT position, LPCRECT) {
         SetWindowPos(window_.handle(), nullptr, position->left, position->top, width, height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
     }
-    const POINT dpi = ScreenPixelsPerInch();
+    // The container lays the button out in pixels at its window's dots per inch, which may be
+    // its monitor's rather than the system's: the caption is measured at that density too.
+    const UINT dpi = platform::WindowDpi(container_);
+    if (toolkit_.MeasureAt(dpi)) Guarded([&] { button_->CaptionFontChanged(); });
     // The size given in place is the size the control reports and saves from now on.
-    extent_ = {platform::HimetricFromPixels(width, dpi.x), platform::HimetricFromPixels(height, dpi.y)};
-    ResizeTo(platform::TwipsFromPixels(static_cast<float>(width), static_cast<float>(dpi.x)),
-             platform::TwipsFromPixels(static_cast<float>(height), static_cast<float>(dpi.y)));
+    extent_ = {platform::HimetricFromPixels(width, static_cast<int>(dpi)),
+               platform::HimetricFromPixels(height, static_cast<int>(dpi))};
+    ResizeTo(platform::TwipsFromPixels(static_cast<float>(width), static_cast<float>(dpi)),
+             platform::TwipsFromPixels(static_cast<float>(height), static_cast<float>(dpi)));
     return S_OK;
 }
 

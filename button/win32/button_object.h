@@ -203,6 +203,7 @@ private:
     platform::ComPtr<IAdviseSink> viewAdvise_;
     DWORD viewAdviseFlags_ = 0;
     platform::ComPtr<IOleInPlaceSite> inPlaceSite_;
+    HWND container_ = nullptr;  // the site's window while the button is in place there
     platform::ComPtr<IOleInPlaceFrame> frame_;
     platform::ComPtr<IOleInPlaceUIWindow> document_;
     bool uiActive_ = false;

@@ -12,9 +12,8 @@ FontRef GdiToolkit::NewFont() {
 
 TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     const platform::ScreenDc screen(GetDC(nullptr));
-    const int dpiX = GetDeviceCaps(screen.get(), LOGPIXELSX);
-    const int dpiY = GetDeviceCaps(screen.get(), LOGPIXELSY);
-    GdiObject<HFONT> gdiFont(CreateCaptionFont(font, dpiY / static_cast<double>(platform::kPointsPerInch)));
+    const float dpi = static_cast<float>(dpi_);
+    GdiObject<HFONT> gdiFont(CreateCaptionFont(font, static_cast<double>(dpi_) / platform::kPointsPerInch));
     Selection selected(screen.get(), gdiFont.get());
 
     // The caption marks its access key with "&", which does not take room of its own.
@@ -22,8 +21,8 @@ TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     DrawTextW(screen.get(), text.c_str(), static_cast<int>(text.size()), &extent, DT_CALCRECT | DT_SINGLELINE);
     TEXTMETRICW metrics = {};
     GetTextMetricsW(screen.get(), &metrics);
-    return {platform::TwipsFromPixels(static_cast<float>(extent.right - extent.left), static_cast<float>(dpiX)),
-            platform::TwipsFromPixels(static_cast<float>(metrics.tmHeight), static_cast<float>(dpiY))};
+    return {platform::TwipsFromPixels(static_cast<float>(extent.right - extent.left), dpi),
+            platform::TwipsFromPixels(static_cast<float>(metrics.tmHeight), dpi)};
 }
 
 }  // namespace button

@@ -1,9 +1,14 @@
 #pragma once
 // The button's toolkit on Windows: standard OLE font objects, and text measured with GDI
-// on the screen.
+// at the dots per inch of the window the button is placed in.
+
+#include <windows.h>
+
+#include <utility>
 
 #include "button/toolkit.h"
 #include "button/win32/ole_font.h"
+#include "platform/win32/dpi.h"
 
 namespace button {
 
@@ -11,8 +16,11 @@ class GdiToolkit final : public Toolkit {
 public:
     FontRef NewFont() override;
     TextExtent MeasureLine(const std::wstring& text, const Font& font) override;
+    // Whether that changes the measure: the caption then needs fitting anew.
+    bool MeasureAt(UINT dpi) { return dpi_ != std::exchange(dpi_, dpi); }
 
 private:
+    UINT dpi_ = platform::SystemDpi();  // until the button has a container's window
     // Creating a standard font object looks its class up in the registry each time, and
     // a button needs several; copies of one are the same new font objects for less. The
     // button's own, not the process's: a font object belongs to the apartment that made it.

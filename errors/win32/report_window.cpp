@@ -17,11 +17,6 @@ constexpr int kFontHundredths = 975;  // Courier New 9.75 pt
 
 int Pixels(int twips, UINT dpi) { return platform::PixelsFromTwips(twips, static_cast<int>(dpi)); }
 
-UINT ScreenDpi() {
-    const platform::ScreenDc screen(GetDC(nullptr));
-    return static_cast<UINT>(GetDeviceCaps(screen.get(), LOGPIXELSY));
-}
-
 // The windows of this thread that a modal dialog has disabled; while there is one,
 // a modeless window would be unreachable behind it.
 BOOL CALLBACK CollectWindow(HWND window, LPARAM list) {
@@ -51,18 +46,11 @@ Win32ReportWindow::~Win32ReportWindow() {
     if (handle()) DestroyWindow(handle());
 }
 
+// Frame, text box and font at the window's dots per inch, which it has only once it exists.
 void Win32ReportWindow::Create() {
-    const UINT dpi = ScreenDpi();
-    RECT frame = {0, 0, Pixels(kClientWidth, dpi), Pixels(kClientHeight, dpi)};
     const DWORD style = WS_OVERLAPPEDWINDOW;
-    AdjustWindowRectEx(&frame, style, FALSE, 0);
-    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
-    RECT work = {};
-    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
-    const int left = work.left + (work.right - work.left - width) / 2;
-    const int top = work.top + (work.bottom - work.top - height) / 2;
-
-    if (!CreateWindowFor(0, kClassName, L"Error", style, left, top, width, height, nullptr, instance_)) return;
+    if (!CreateWindowFor(0, kClassName, L"Error", style, 0, 0, 0, 0, nullptr, instance_)) return;
+    const UINT dpi = Dpi();
     textBox_ = CreateWindowExW(WS_EX_CLIENTEDGE, L"EDIT", L"",
                                WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_HSCROLL | WS_VSCROLL | ES_MULTILINE |
                                    ES_AUTOHSCROLL | ES_AUTOVSCROLL | ES_READONLY | ES_NOHIDESEL,
@@ -70,7 +58,16 @@ void Win32ReportWindow::Create() {
                                Pixels(kTextHeight, dpi), handle(), nullptr, instance_, nullptr);
     // A report can be far longer than the edit control's default limit.
     SendMessageW(textBox_, EM_SETLIMITTEXT, 0, 0);
-    ApplyFont(Dpi());
+    ApplyFont(dpi);
+
+    RECT frame = {0, 0, Pixels(kClientWidth, dpi), Pixels(kClientHeight, dpi)};
+    platform::AdjustFrameForDpi(frame, style, 0, dpi);
+    const int width = frame.right - frame.left, height = frame.bottom - frame.top;
+    RECT work = {};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0);
+    const int left = work.left + (work.right - work.left - width) / 2;
+    const int top = work.top + (work.bottom - work.top - height) / 2;
+    SetWindowPos(handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void Win32ReportWindow::ApplyFont(UINT dpi) {

@@ -58,9 +58,11 @@ struct Kernel : NullWhenEmpty<HANDLE> { static void Close(Handle h) { CloseHandl
 struct RegistryKey : NullWhenEmpty<HKEY> { static void Close(Handle h) { RegCloseKey(h); } };
 template <class GdiHandle>
 struct GdiObject : NullWhenEmpty<GdiHandle> { static void Close(GdiHandle h) { DeleteObject(h); } };
-// A device context of one's own (CreateCompatibleDC), and the screen's (GetDC(nullptr)).
+// A device context of one's own (CreateCompatibleDC), the screen's (GetDC(nullptr)) and a
+// window's (GetDC(window)), which goes back to the window it came from.
 struct MemoryDc : NullWhenEmpty<HDC> { static void Close(Handle h) { DeleteDC(h); } };
 struct ScreenDc : NullWhenEmpty<HDC> { static void Close(Handle h) { ReleaseDC(nullptr, h); } };
+struct WindowDc : NullWhenEmpty<HDC> { static void Close(Handle h) { ReleaseDC(WindowFromDC(h), h); } };
 struct Accelerators : NullWhenEmpty<HACCEL> { static void Close(Handle h) { DestroyAcceleratorTable(h); } };
 
 }  // namespace handle_traits
@@ -73,6 +75,7 @@ using GdiObject = ScopedHandle<handle_traits::GdiObject<GdiHandle>>;
 using Bitmap = GdiObject<HBITMAP>;
 using MemoryDc = ScopedHandle<handle_traits::MemoryDc>;
 using ScreenDc = ScopedHandle<handle_traits::ScreenDc>;
+using WindowDc = ScopedHandle<handle_traits::WindowDc>;
 using Accelerators = ScopedHandle<handle_traits::Accelerators>;
 
 }  // namespace platform

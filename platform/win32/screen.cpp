@@ -3,16 +3,15 @@
 #include <windows.h>
 
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 
 namespace platform {
 
 namespace {
 
-float SystemDpi() { return static_cast<float>(GetDpiForSystem()); }
+float Twips(int pixels) { return TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(SystemDpi())); }
 
-float Twips(int pixels) { return TwipsFromPixels(static_cast<float>(pixels), SystemDpi()); }
-
-LONG Pixels(float twips) { return NearestPixelsFromTwips(twips, SystemDpi()); }
+LONG Pixels(float twips) { return NearestPixelsFromTwips(twips, static_cast<float>(SystemDpi())); }
 
 struct Search {
     RECT wanted;

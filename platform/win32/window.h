@@ -2,12 +2,14 @@
 // What every window of the program and of the control library has in common: its class
 // registered once per module, the C++ object behind the window found through the window's
 // user data, a modal message loop, and the move to the place Windows suggests when the
-// window's dots per inch change. Header-only, so that Vantor1 uses it without linking any
-// of the program's code.
+// window's dots per inch change. Header-only but for the dots per inch (dpi.cpp), so that
+// Vantor1 uses it without linking any of the program's code.
 
 #include <windows.h>
 
 #include <type_traits>
+
+#include "platform/win32/dpi.h"
 
 namespace platform {
 
@@ -74,8 +76,9 @@ protected:
     virtual void Destroying() {}
     // The window stands where Windows suggested for its new dots per inch.
     virtual void DpiChanged() {}
-    // The window's dots per inch: from Windows at its creation, afterwards as it last told the window.
-    UINT Dpi() const { return dpi_; }
+    // The window's dots per inch: from Windows at its creation, afterwards as it last told the
+    // window (WindowDpi, where the control that the window holds finds the same).
+    UINT Dpi() const { return WindowDpi(window_); }
 
     // Dispatches this thread's messages, each through process, until EndModalLoop or until the
     // window is gone; a WM_QUIT ends it too and is posted again for the outer loop.
@@ -114,7 +117,6 @@ private:
             }
             if (self) {
                 self->window_ = window;
-                self->dpi_ = GetDpiForWindow(window);
                 SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
             }
         }
@@ -122,13 +124,14 @@ private:
         if (!self) return DefWindowProcW(window, message, wParam, lParam);
         if (message == WM_NCDESTROY) {
             SetWindowLongPtrW(window, GWLP_USERDATA, 0);
+            ForgetWindowDpi(window);
             self->Destroying();
             self->window_ = nullptr;
             if (self->owned_) delete self;
             return DefWindowProcW(window, message, wParam, lParam);
         }
         if (message == WM_DPICHANGED) {
-            self->dpi_ = HIWORD(wParam);
+            RecordWindowDpi(window, HIWORD(wParam));
             const RECT* suggested = reinterpret_cast<const RECT*>(lParam);
             SetWindowPos(window, nullptr, suggested->left, suggested->top, suggested->right - suggested->left,
                          suggested->bottom - suggested->top, SWP_NOZORDER | SWP_NOACTIVATE);
@@ -139,7 +142,6 @@ private:
     }
 
     HWND window_ = nullptr;
-    UINT dpi_ = 0;
     bool owned_ = false;
     bool modalEnded_ = false;
 };

@@ -8,6 +8,7 @@
 #include <climits>
 
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/file_dialog.h"
 #include "platform/win32/screen.h"
 
@@ -17,7 +18,7 @@ TEST(FileDialogTest, FilterBecomesTheDialogsListOfTypes) {
 
 TEST(ScreenTest, AWindowIsOnTheScreenWhileAnyPartOfItTouchesAWorkArea) {
     platform::Win32Screen screen;
-    const float twipsPerPixel = 1440.0f / static_cast<float>(GetDpiForSystem());
+    const float twipsPerPixel = 1440.0f / static_cast<float>(platform::SystemDpi());
     const float width = screen.WidthTwips(), height = screen.HeightTwips(), window = 4000;
     EXPECT_TRUE(screen.TouchesAnyWorkArea({(width - window) / 2, (height - window) / 2, window, window}));
     EXPECT_TRUE(screen.TouchesAnyWorkArea({-window + 10 * twipsPerPixel, 0, window, window}))

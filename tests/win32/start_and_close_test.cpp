@@ -38,8 +38,8 @@ TEST_F(StartAndCloseTest, EveryLabelAndButtonTextFitsItsControlInBothLanguages) 
         Store(L"Language", language);
         Start();
         // The buttons' captions are drawn in the font of their stored layout: MS Sans Serif, 9.75 points.
-        HFONT buttonFont = CreateFontW(-MulDiv(975, static_cast<int>(GetDpiForWindow(form->window())), 7200), 0, 0, 0,
-                                       FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
+        HFONT buttonFont = CreateFontW(-MulDiv(975, static_cast<int>(platform::WindowDpi(form->window())), 7200), 0,
+                                       0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, 0, 0, 0, 0, L"MS Sans Serif");
         for (C c : {C::cbtnApply, C::cbtnOpen, C::cbtnRemoveBanner, C::cbtnSettings, C::cbtnInfo, C::fraPictureClick,
                     C::lblPreview, C::lblRemovedBanner, C::lblNotFound, C::optFullSizePicture, C::optOpenURL}) {
             HWND control = form->Control(c);

@@ -9,6 +9,7 @@
 #include "app/win32/com_error.h"
 #include "button/win32/private_activation.h"
 #include "platform/units.h"
+#include "platform/win32/dpi.h"
 #include "platform/win32/program_folder.h"
 #include "platform/win32/scoped_variant.h"
 
@@ -74,7 +75,7 @@ void PutProperty(IDispatch* dispatch, DISPID id, platform::Variant& value) {
                                    nullptr));
 }
 
-int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(GetDpiForWindow(parent))); }
+int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(platform::WindowDpi(parent))); }
 
 }  // namespace
 

@@ -5,11 +5,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 #include <string>
 #include <thread>
 
 #include "com_doubles.h"
+#include "platform/win32/dpi.h"
+#include "platform/win32/scoped_handle.h"
 
 using platform::ComPtr;
 using namespace testing_support;
@@ -103,6 +106,7 @@ struct Hosting {
                                   nullptr, nullptr, nullptr, nullptr);
     ComPtr<IOleObject> button = CreateButton<IOleObject>();
     ClickSink sink;
+    RECT position = {10, 10, 149, 61};  // 139 x 51 pixels
 
     ~Hosting() { DestroyWindow(parent); }
 
@@ -112,7 +116,6 @@ struct Hosting {
                : button.query<IPersistStreamInit>()->InitNew();
         SIZEL extent = {3678, 1349};
         button->SetExtent(DVASPECT_CONTENT, &extent);
-        RECT position = {10, 10, 149, 61};
         EXPECT_EQ(button->DoVerb(OLEIVERB_INPLACEACTIVATE, nullptr, &container, 0, parent, &position), S_OK);
         HWND window = nullptr;
         button.query<IOleInPlaceObject>()->GetWindow(&window);
@@ -198,6 +201,42 @@ TEST_F(ContainerTest, BareContainerStillGetsItsClicks) {
         EXPECT_TRUE(call.find("OnFocus") == std::string::npos && call.find("ControlInfo") == std::string::npos)
             << call << " on an interface the container does not offer";
     }
+}
+
+// A container's window on a monitor of another density than the system's: the button placed in it
+// measures, draws and reports its extent at the window's. Its picture lies 120 to 360 twips in.
+TEST_F(ContainerTest, MeasuresDrawsAndReportsAtTheDensityOfItsContainersWindow) {
+    RecordingContainer container(parent, true);
+    HWND window = Activate(container);
+    ComPtr<_cButton> dual = button.query<_cButton>();
+    dual->putref_ButtonPicture(SolidPicture(RGB(255, 0, 0)).get());
+    dual->put_ButtonPictureStretch(VARIANT_FALSE);
+    ComPtr<IFontDisp> font;  // for the caption, one that Wine scales, unlike its bitmap fonts
+    dual->get_ButtonFont(font.put());
+    font.query<IFont>()->put_Name(platform::Bstr(L"Tahoma").get());
+    dual->putref_ButtonFont(font.get());
+    DWORD* pixels = nullptr;
+    BITMAPINFO info = {{sizeof(BITMAPINFOHEADER), 139, -51, 1, 32, BI_RGB, 0, 0, 0, 0, 0}, {}};
+    platform::Bitmap surface(
+        CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, reinterpret_cast<void**>(&pixels), nullptr, 0));
+    platform::MemoryDc dc(CreateCompatibleDC(nullptr));  // goes first, and lets go of the surface
+    SelectObject(dc.get(), surface.get());
+    int inkRows[3] = {};  // the caption's rows at 96 and at 192 dots per inch
+    for (const int dpi : {96, 192}) {
+        platform::RecordWindowDpi(parent, dpi);
+        button.query<IOleInPlaceObject>()->SetObjectRects(&position, &position);
+        SIZEL extent = {};
+        button->GetExtent(DVASPECT_CONTENT, &extent);
+        EXPECT_TRUE(extent.cx == MulDiv(139, 2540, dpi) && extent.cy == MulDiv(51, 2540, dpi)) << extent.cx;
+        SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.get()), PRF_CLIENT);
+        GdiFlush();
+        const auto red = [&](int x) { return (pixels[25 * 139 + x] & 0xFFFFFF) == 0xFF0000; };
+        EXPECT_TRUE(!red(dpi / 12 - 1) && red(dpi / 12) && red(dpi / 4 - 1) && !red(dpi / 4)) << dpi;
+        for (DWORD* row = pixels + 3 * 139; row < pixels + 48 * 139; row += 139)  // clear of the outline's corners
+            inkRows[dpi / 96] += std::any_of(row + dpi / 4 + 2, row + 110, [](DWORD p) { return (p & 0x808080) == 0; });
+    }
+    EXPECT_TRUE(inkRows[1] > 0 && inkRows[2] * 5 >= inkRows[1] * 8) << inkRows[1] << " and " << inkRows[2] << " rows";
+    Close();
 }
 
 // Apartment-threaded: a host may keep buttons on several user-interface threads at once.
