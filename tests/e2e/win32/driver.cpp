@@ -5,8 +5,8 @@
 // block on a dialog that nobody answers. Prints UTF-8; ends with exit code 1 on a failure.
 //
 // Usage: driver COMMAND CLASS TITLE [ARGUMENTS]   (TITLE "*" stands for any title)
-//   wait                       until such a window shows (20 s at most)
-//   gone                       until no such window shows (20 s at most)
+//   wait                       until such a window shows (60 s at most)
+//   gone                       until no such window shows (60 s at most)
 //   controls                   one line per child: class, id, x,y in pixels, states, text
 //   text ID                    the text of the child with that control id
 //   settext ID TEXT            sets the text of the child with that control id
@@ -32,7 +32,8 @@
 
 namespace {
 
-constexpr auto kPatience = std::chrono::seconds(20);
+// Wine now and then stalls a program for up to about 20 s on a busy machine.
+constexpr auto kPatience = std::chrono::seconds(60);
 constexpr UINT kReplyTimeoutMs = 5000;
 
 using Failure = std::runtime_error;
