@@ -203,7 +203,7 @@ size_rows() {  # PROGRAM LIBRARY SUFFIX
 }
 
 echo
-echo "$(wine --version), $starts rounds of starts: median (range), $(date +%Y-%m-%d)"
+echo "$("$KX_WINE" --version), $starts rounds of starts: median (range), $(date +%Y-%m-%d)"
 echo
 echo "| Measure | Result | Aim | Met |"
 echo "|---|---|---|---|"
