@@ -24,7 +24,7 @@ struct Apartment {
     ~Apartment() { OleUninitialize(); }
 };
 
-// Vantor1.dll beside the test, where the search begins, loaded while this lives.
+// Vantor1.dll beside the test (its folder is searched first), loaded while this lives.
 class Library {
 public:
     Library() : module(LoadLibraryW(L"Vantor1.dll")) {}
@@ -39,9 +39,9 @@ public:
 // A new button from the library beside the test, which the test's manifest names.
 template <class T>
 platform::ComPtr<T> CreateButton() {
-    platform::ComPtr<T> created;
-    CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, __uuidof(T), reinterpret_cast<void**>(created.put()));
-    return created;
+    platform::ComPtr<T> made;
+    CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, __uuidof(T), reinterpret_cast<void**>(made.put()));
+    return made;
 }
 
 // Lives on the test's stack, where reference counts are not needed; answers for IUnknown
