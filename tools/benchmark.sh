@@ -22,7 +22,6 @@ if [ ! -f "$WINEPREFIX/system.reg" ]; then
   "$KX_WINE" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /t REG_SZ /d N /reg:64 /f >/dev/null
 fi
 tools/install-sample-client.sh >/dev/null
-kx_register_control_library
 wineserver -w
 
 # An ordinary camera photo's size and weight (about 2.5 MB), made once.

@@ -13,7 +13,6 @@ kx_build_program sample_client
 export WINEPREFIX="${WINEPREFIX:-$PWD/build/run/wineprefix}"
 kx_prepare_prefix
 tools/install-sample-client.sh
-kx_register_control_library
 
 if [ -n "${DISPLAY:-}" ]; then
   exec "$KX_WINE" "$kx_program"

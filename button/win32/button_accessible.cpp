@@ -6,10 +6,18 @@
 
 #include "button/win32/check.h"
 #include "button/win32/server_lifetime.h"
+#include "platform/win32/system_library.h"
 #include "platform/win32/untyped_dispatch.h"
 
 namespace button {
 namespace {
+
+// oleacc, and what it loads in turn, only once a screen reader asks for a button: a host
+// whose user runs none never loads it.
+template <class Function>
+Function Oleacc(const char* name) {
+    return platform::SystemFunction<Function>(L"oleacc.dll", name);
+}
 
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
@@ -53,12 +61,18 @@ platform::ComPtr<IAccessible> ButtonAccessible::Create(IUnknown& owner, const cB
 
 ButtonAccessible::ButtonAccessible(IUnknown& owner, const cButton& button, std::function<void()> press, HWND window)
     : owner_(&owner), button_(button), press_(std::move(press)), window_(window) {
-    // __uuidof: mingw-w64's oleacc import library makes IID_IAccessible a function thunk.
-    CreateStdAccessibleObject(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(standard_.put()));
+    static const auto createStandard = Oleacc<decltype(&CreateStdAccessibleObject)>("CreateStdAccessibleObject");
+    // __uuidof: IID_IAccessible lives in oleacc's import library, which is not linked.
+    createStandard(window, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(standard_.put()));
     ObjectCreated();
 }
 
 ButtonAccessible::~ButtonAccessible() { ObjectDestroyed(); }
+
+LRESULT ButtonAccessible::Result(IAccessible* accessible, WPARAM flags) {
+    static const auto resultFromObject = Oleacc<decltype(&LresultFromObject)>("LresultFromObject");
+    return resultFromObject(__uuidof(IAccessible), flags, accessible);
+}
 
 HRESULT ButtonAccessible::GetTypeInfoCount(UINT* count) { return platform::NoTypeInfoCount(count); }
 

@@ -22,6 +22,8 @@ public:
     // press: what a click does.
     static platform::ComPtr<IAccessible> Create(IUnknown& owner, const cButton& button, std::function<void()> press,
                                                 HWND window);
+    // What WM_GETOBJECT answers with `flags` for the object, which the reader then holds.
+    static LRESULT Result(IAccessible* accessible, WPARAM flags);
 
     // IDispatch: readers call IAccessible directly
     HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override;

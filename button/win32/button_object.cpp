@@ -122,7 +122,7 @@ LRESULT ButtonObject::AccessibleObject(WPARAM flags) {
     Guarded([&] {
         platform::ComPtr<IAccessible> accessible = ButtonAccessible::Create(
             static_cast<IOleObject&>(*this), *button_, [this] { MouseClicked(); }, window_.handle());
-        if (accessible) object = LresultFromObject(__uuidof(IAccessible), flags, accessible.get());
+        if (accessible) object = ButtonAccessible::Result(accessible.get(), flags);
     });
     return object;
 }

@@ -13,7 +13,7 @@ namespace button {
 namespace {
 
 constexpr wchar_t kClasses[] = L"Software\\Classes\\";
-constexpr wchar_t kProgId[] = L"Vantor1.cButton";
+constexpr const wchar_t* kProgId = PROGID_cButton;
 constexpr wchar_t kControlVersion[] = L"14.0";
 // OLE names a type library's version key, and finds it from an interface, in hexadecimal.
 constexpr wchar_t kTypeLibVersion[] = L"e.0";

@@ -11,6 +11,7 @@
 #include <functional>
 #include <string>
 
+#include "Vantor1_h.h"
 #include "app/win32/form.h"
 #include "app/win32/resources.h"
 #include "platform/win32/com_ptr.h"
@@ -81,9 +82,6 @@ std::int32_t Number(IDispatch* control, DISPID id) {
     return value.lVal;
 }
 
-// The library a button came from, whichever copies earlier cases of this process loaded.
-HMODULE ButtonLibrary(HWND button) { return reinterpret_cast<HMODULE>(GetClassLongPtrW(button, GCLP_HMODULE)); }
-
 class ButtonHostTest : public ::testing::Test {
 protected:
     void SetUp() override { OleInitialize(nullptr); }
@@ -92,12 +90,30 @@ protected:
 
 }  // namespace
 
-TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgram) {
+// From the copy beside the test, which the manifest names with its ProgID and type library,
+// even with another registered (as an older one from a designer's setup): the one as built.
+TEST_F(ButtonHostTest, RestoresTheStoredLayoutFromTheLibraryBesideTheProgramWhateverIsRegistered) {
+    ASSERT_NE(RegGetValueW(HKEY_CLASSES_ROOT, L"Vantor1.cButton", nullptr, RRF_RT_ANY, nullptr, nullptr, nullptr), 0)
+        << "registered";
     CLSID clsid;
-    ASSERT_FALSE(SUCCEEDED(CLSIDFromProgID(L"Vantor1.cButton", &clsid))) << "registered";
+    EXPECT_EQ(CLSIDFromProgID(L"Vantor1.cButton", &clsid), S_OK);  // under Wine an alias of CLSID_cButton
+    platform::ComPtr<ITypeLib> types;
+    EXPECT_EQ(LoadRegTypeLib(LIBID_Vantor1, 14, 0, LOCALE_NEUTRAL, types.put()), S_OK);
+
+    HMODULE registered = LoadLibraryW(BuildTreePath(KX_VANTOR1_AS_BUILT).c_str());
+    ASSERT_NE(registered, nullptr);
+    using Entry = HRESULT(STDAPICALLTYPE*)();
+    auto entry = [registered](const char* name) {
+        return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(registered, name)));
+    };
+    ASSERT_EQ(entry("DllRegisterServer")(), S_OK);
+    struct Unregister {
+        Entry entry;
+        ~Unregister() { entry(); }
+    } unregister{entry("DllUnregisterServer")};
     HostForm form;
-    const std::wstring beside = platform::ProgramFolder() + L"Vantor1.dll";
-    EXPECT_EQ(ButtonLibrary(form.open->window()), GetModuleHandleW(beside.c_str()));
+    EXPECT_EQ(reinterpret_cast<HMODULE>(GetClassLongPtrW(form.open->window(), GCLP_HMODULE)),
+              GetModuleHandleW((platform::ProgramFolder() + L"Vantor1.dll").c_str()));
 
     IDispatch* open = form.open->Dispatch();
     IDispatch* go = form.go->Dispatch();
@@ -201,23 +217,4 @@ TEST_F(ButtonHostTest, TabGoesRoundTheVisibleControlsInOrder) {
     EXPECT_EQ(GetFocus(), form.open->window()) << "the hidden button is passed over";
     form.go->SetVisible(true);
     EXPECT_TRUE(IsWindowVisible(form.go->window()));
-}
-
-TEST_F(ButtonHostTest, ARegisteredLibraryIsCreatedThroughItsRegistration) {
-    // The library as built, registered where it lies, is not the copy beside the test.
-    HMODULE library = LoadLibraryW(BuildTreePath(KX_VANTOR1_AS_BUILT).c_str());
-    ASSERT_NE(library, nullptr);
-    using Entry = HRESULT(STDAPICALLTYPE*)();
-    auto entry = [library](const char* name) {
-        return reinterpret_cast<Entry>(reinterpret_cast<void*>(GetProcAddress(library, name)));
-    };
-    ASSERT_EQ(entry("DllRegisterServer")(), S_OK);
-    struct Unregister {
-        Entry entry;
-        ~Unregister() { entry(); }
-    } unregister{entry("DllUnregisterServer")};
-
-    HostForm form;
-    EXPECT_EQ(form.open->Caption(), L"Bild öffnen");
-    EXPECT_EQ(ButtonLibrary(form.open->window()), library);
 }

@@ -11,6 +11,7 @@ ole_window="$PWD/build/windows/tools/benchmark/ole_window.exe"
 apply_benchmark="$PWD/build/windows/tools/benchmark/apply_benchmark.exe"
 size_aim=1000000    # bytes, both binaries together
 start_aim=1.15      # Kalvex3's start time as a multiple of the bare window's
+ole_start_aim=1.25  # the same as a multiple of the OLE window's, the platform's floor
 big_start_aim=1.2   # the start with the big picture as a multiple of the start with the sample's
 big_memory_aim=40   # MiB, peak memory with the big picture
 apply_aim=2000      # microseconds
@@ -203,7 +204,7 @@ size_rows() {  # PROGRAM LIBRARY SUFFIX
 }
 
 echo
-echo "$(wine --version), $starts rounds of starts: median (range), $(date +%Y-%m-%d)"
+echo "$("$KX_WINE" --version), $starts rounds of starts: median (range), $(date +%Y-%m-%d)"
 echo
 echo "| Measure | Result | Aim | Met |"
 echo "|---|---|---|---|"
@@ -213,7 +214,7 @@ for subject in "${subjects[@]}"; do
 done
 ratio_row ole bare "OLE window / bare window" ""
 ratio_row kalvex bare "Kalvex3 / bare window" "$start_aim"
-ratio_row kalvex ole "Kalvex3 / OLE window" ""
+ratio_row kalvex ole "Kalvex3 / OLE window" "$ole_start_aim"
 ratio_row big kalvex "4000 x 3000 JPEG / sample picture" "$big_start_aim"
 for subject in "${subjects[@]}"; do cpu_row "$subject"; done
 size_rows "$kx_program" "$kx_control_library" ", 64-bit"

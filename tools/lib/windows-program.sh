@@ -16,14 +16,11 @@ export KX_WINE
 kx_program="$PWD/build/windows/app/Kalvex3.exe"
 kx_control_library="$PWD/build/windows/button/win32/Vantor1.dll"
 
-# Builds Kalvex3, the control library when the build defines it, and the targets named.
+# Builds Kalvex3, with the Vantor1.dll beside it where its manifest finds the buttons, and
+# the targets named.
 kx_build_program() {
   cmake --preset windows >/dev/null
-  local targets=(Kalvex3 "$@")
-  if cmake --build --preset windows --target help | grep -q '^Vantor1:'; then
-    targets+=(Vantor1)
-  fi
-  cmake --build --preset windows --target "${targets[@]}"
+  cmake --build --preset windows --target Kalvex3 "$@"
 }
 
 kx_prepare_prefix() {
@@ -40,9 +37,3 @@ kx_prepare_prefix() {
   fi
 }
 
-# The program creates its buttons by class identity, so the control library must be
-# registered in the prefix; registering again after each build keeps the entries current.
-kx_register_control_library() {
-  [ -f "$kx_control_library" ] || return 0
-  "$KX_WINE" regsvr32 /s "$("$KX_WINE" winepath -w "$kx_control_library" | tr -d '\r')"
-}

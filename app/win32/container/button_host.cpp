@@ -7,10 +7,8 @@
 #include "Vantor1_h.h"
 #include "app/win32/container/button_site.h"
 #include "app/win32/com_error.h"
-#include "button/win32/private_activation.h"
 #include "platform/units.h"
 #include "platform/win32/dpi.h"
-#include "platform/win32/program_folder.h"
 #include "platform/win32/scoped_variant.h"
 
 namespace app::win32 {
@@ -19,13 +17,12 @@ namespace {
 
 using platform::ComPtr;
 
-// Through the registration when the library is registered; otherwise from the library
-// that ships in the program's own folder.
+// The program's manifest names the library beside the program, which COM then uses
+// whatever other copy is registered.
 ComPtr<IClassFactory> FindButtonFactory() {
     ComPtr<IClassFactory> factory;
-    HRESULT hr = CoGetClassObject(CLSID_cButton, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
-                                  reinterpret_cast<void**>(factory.put()));
-    if (FAILED(hr)) hr = button::GetButtonFactoryFromFolder(platform::ProgramFolder(), factory.put());
+    const HRESULT hr = CoGetClassObject(CLSID_cButton, CLSCTX_INPROC_SERVER, nullptr, IID_IClassFactory,
+                                        reinterpret_cast<void**>(factory.put()));
     if (FAILED(hr)) RaiseCannotCreate(hr);
     return factory;
 }

@@ -15,7 +15,6 @@
 
 #include "Vantor1_h.h"
 #include "platform/win32/com_ptr.h"
-#include "button/win32/private_activation.h"
 #include "button/win32/variant_values.h"
 
 namespace testing_support {
@@ -25,17 +24,10 @@ struct Apartment {
     ~Apartment() { OleUninitialize(); }
 };
 
-inline std::wstring ExeFolder() {
-    wchar_t path[MAX_PATH] = {};
-    GetModuleFileNameW(nullptr, path, MAX_PATH);
-    std::wstring folder(path);
-    return folder.substr(0, folder.find_last_of(L'\\') + 1);
-}
-
-// Vantor1.dll beside the test, loaded while this lives.
+// Vantor1.dll beside the test (its folder is searched first), loaded while this lives.
 class Library {
 public:
-    Library() : module(LoadLibraryW((ExeFolder() + L"Vantor1.dll").c_str())) {}
+    Library() : module(LoadLibraryW(L"Vantor1.dll")) {}
     ~Library() { FreeLibrary(module); }
     template <class F>
     F* Export(const char* name) const {
@@ -44,12 +36,12 @@ public:
     const HMODULE module;
 };
 
-// A new button from the library beside the test, without the registration.
+// A new button from the library beside the test, which the test's manifest names.
 template <class T>
 platform::ComPtr<T> CreateButton() {
-    platform::ComPtr<T> created;
-    button::CreateButtonFromFolder(ExeFolder(), __uuidof(T), reinterpret_cast<void**>(created.put()));
-    return created;
+    platform::ComPtr<T> made;
+    CoCreateInstance(CLSID_cButton, nullptr, CLSCTX_INPROC_SERVER, __uuidof(T), reinterpret_cast<void**>(made.put()));
+    return made;
 }
 
 // Lives on the test's stack, where reference counts are not needed; answers for IUnknown

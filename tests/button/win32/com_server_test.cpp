@@ -62,8 +62,10 @@ void Snapshot(HKEY key, const std::wstring& path, std::map<std::wstring, std::ws
 // regsvr32_test.sh; here that OLE finds the type library under the version it asks for, and
 // what only a key-by-key comparison of the user's own registration shows.
 TEST(ComServerTest, RegistrationIsFoundByOleAndRemovedExactly) {
+    Library library;
+    wchar_t path[MAX_PATH] = {};
+    GetModuleFileNameW(library.module, path, MAX_PATH);
     // Machine-wide, since Wine's HKEY_CLASSES_ROOT does not show the user's own classes.
-    const std::wstring path = ExeFolder() + L"Vantor1.dll";
     ASSERT_EQ(button::RegisterServerIn(HKEY_LOCAL_MACHINE, path), S_OK);
     BSTR found = nullptr;
     EXPECT_EQ(QueryPathOfRegTypeLib(LIBID_Vantor1, 14, 0, 0x409, &found), S_OK);

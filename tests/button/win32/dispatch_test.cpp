@@ -221,19 +221,14 @@ ComPtr<IStream> StoredObject(const CLSID& clsid, int depth) {
 }
 
 TEST_F(DispatchTest, OnlyStandardPicturesAndFontsAreMadeOrTakenFromStoredObjects) {
-    Library library;
-    CountingFactory foreign;
-    ComPtr<IClassFactory> buttons;  // so that a nested button would be made, as when registered
-    library.Export<HRESULT STDAPICALLTYPE(REFCLSID, REFIID, void**)>("DllGetClassObject")(
-        CLSID_cButton, IID_IClassFactory, reinterpret_cast<void**>(buttons.put()));
-    DWORD cookies[2] = {};
-    CoRegisterClassObject(kForeign, &foreign, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[0]);
-    CoRegisterClassObject(CLSID_cButton, buttons.get(), CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookies[1]);
+    CountingFactory foreign;  // a nested button could be made too: the manifest names its class
+    DWORD cookie = 0;
+    CoRegisterClassObject(kForeign, &foreign, CLSCTX_INPROC_SERVER, REGCLS_MULTIPLEUSE, &cookie);
     constexpr HRESULT kInvalidValue = static_cast<HRESULT>(0x800A017C);
     EXPECT_EQ(CreateButton<IPersistStreamInit>()->Load(StoredObject(kForeign, 1).get()), kInvalidValue);
     EXPECT_EQ(foreign.created, 0);
     EXPECT_EQ(CreateButton<IPersistStreamInit>()->Load(StoredObject(CLSID_cButton, 8000).get()), kInvalidValue);
-    for (DWORD cookie : cookies) CoRevokeClassObject(cookie);
+    CoRevokeClassObject(cookie);
 
     // An object of a class of its own, refused before it would be a type mismatch.
     MemoryBag bag;
