@@ -4,7 +4,6 @@
 
 #include "app/about_dialog.h"
 #include "app/settings_dialog.h"
-#include "support/client_page_text.h"
 #include "support/program_fixture.h"
 
 using namespace testing_support;
@@ -16,12 +15,10 @@ namespace {
 class MainCommandsTest : public ProgramFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
         InstallClient();
         main.Form_Load();
         boxes.shown.clear();
     }
-    std::string Page() { return files.files.at(Data(L"climage.html")).bytes; }
 };
 
 TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportAndIsNotTaken) {
@@ -84,7 +81,6 @@ protected:
     FakeSettingsView dialogView;
 
     void SetUp() override {
-        ProgramFixture::SetUp();
         InstallClient();
         locale.languageId = 0x0407;
         main.Form_Load();
@@ -110,6 +106,15 @@ TEST_F(SettingsDialogTest, LoadShowsTheCurrentChoicesInTheCurrentLanguage) {
     EXPECT_EQ(dialogView.selected, 0);
     EXPECT_EQ(dialogView.checkState, 2);
     EXPECT_TRUE(reportWindow.text.empty());
+}
+
+TEST_F(SettingsDialogTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheDialogStillLoads) {
+    Store(L"CloseAfterChange", L"5");
+    main.Form_Load();
+    EXPECT_EQ(program.intCloseAfterChange, 0);
+    Open();
+    EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
+    EXPECT_EQ(dialogView.languages.size(), 2u);
 }
 
 TEST_F(SettingsDialogTest, OkSwitchesTheMainWindowAtOnceAndStoresBoth) {

@@ -26,10 +26,6 @@ protected:
     testing_support::RecordingMessageBoxes boxes;
     ErrTraceScope errTrace{{&system, &boxes, &window}};
 
-    void SetUp() override {
-        system.messages[3] = L"The system cannot find the path specified.\r\n";
-    }
-
     static std::wstring Header(const std::wstring& method, const std::wstring& numberLine, const std::wstring& source,
                                const std::wstring& description) {
         return Line(description + L" ") +

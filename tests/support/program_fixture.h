@@ -61,11 +61,7 @@ public:
     std::string ReadBytes(const std::wstring& path) override { return Existing(path).bytes; }
     void WriteBytes(const std::wstring& path, const std::string& bytes) override {
         Refuse(path);
-        auto it = files.find(path);
-        if (it == files.end())
-            files[path] = File{bytes, platform::kArchive};
-        else
-            it->second.bytes = bytes;
+        files[path].bytes = bytes;  // a new file gets File's attributes
     }
     void CreateFolders(const std::wstring& path) override {
         Refuse(path);
