@@ -21,21 +21,18 @@ protected:
     }
 };
 
-TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportAndIsNotTaken) {
+TEST_F(MainCommandsTest, CancelledOrUnreadablePictureIsNotTakenOnlyTheUnreadableIsReported) {
     view.visible[C::lblNotFound] = true;
     view.unreadablePictures = {L"C:\\kaputt.bmp"};
-    fileDialog.answers = {L"C:\\kaputt.bmp"};
+    fileDialog.answers = {std::nullopt, L"C:\\kaputt.bmp"};
+    main.cbtnOpen_Click();
+    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
+    EXPECT_TRUE(reportWindow.text.empty());
+
     main.cbtnOpen_Click();
     EXPECT_NE(reportWindow.text.find(L"Call Stack: frmMain.cbtnOpen_Click()  at Line 40 "), std::wstring::npos);
     EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
     EXPECT_TRUE(view.visible[C::lblNotFound]);
-}
-
-TEST_F(MainCommandsTest, CancelledPictureDialogChangesNothing) {
-    fileDialog.answers = {std::nullopt};
-    main.cbtnOpen_Click();
-    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
-    EXPECT_TRUE(reportWindow.text.empty());
 }
 
 TEST_F(MainCommandsTest, ApplyWithAMissingPageReportsAndSavesNothing) {
@@ -68,10 +65,9 @@ TEST_F(MainCommandsTest, WithoutClientFolderTheCommandsOnlyTellTheUser) {
 
     main.cbtnApply_Click();
     main.cbtnRemoveBanner_Click();
-    const std::wstring german =
-        L"Sie haben den ICQLite Pfad nicht angegeben und können deshalb diese Funktion nicht nutzen";
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, german);
+    EXPECT_EQ(boxes.shown[0].text,
+              L"Sie haben den ICQLite Pfad nicht angegeben und können deshalb diese Funktion nicht nutzen");
     EXPECT_EQ(boxes.shown[1].text, L"You did not specified the ICQLite path and can not use this function");
     EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
 }
@@ -92,10 +88,12 @@ protected:
         dialog.Form_Load();
         return dialog;
     }
-    void ChooseEnglishAndClosing(app::frmSettings& dialog) {
+    void ChooseEnglishAndClosingThenPress(void (app::frmSettings::*button)()) {
+        app::frmSettings& dialog = Open();
         dialogView.selected = 1;
         dialog.combLanguage_Click();
         dialogView.checkState = 1;
+        (dialog.*button)();
     }
 };
 
@@ -118,9 +116,7 @@ TEST_F(SettingsDialogTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTh
 }
 
 TEST_F(SettingsDialogTest, OkSwitchesTheMainWindowAtOnceAndStoresBoth) {
-    app::frmSettings& dialog = Open();
-    ChooseEnglishAndClosing(dialog);
-    dialog.cmdOk_Click();
+    ChooseEnglishAndClosingThenPress(&app::frmSettings::cmdOk_Click);
 
     EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes");
     EXPECT_EQ(program.intCloseAfterChange, 1);
@@ -130,9 +126,7 @@ TEST_F(SettingsDialogTest, OkSwitchesTheMainWindowAtOnceAndStoresBoth) {
 }
 
 TEST_F(SettingsDialogTest, CancelStoresNothingAndReopeningShowsTheCurrentLanguage) {
-    app::frmSettings& dialog = Open();
-    ChooseEnglishAndClosing(dialog);
-    dialog.cmdCancel_Click();
+    ChooseEnglishAndClosingThenPress(&app::frmSettings::cmdCancel_Click);
 
     EXPECT_TRUE(dialogView.closed);
     EXPECT_EQ(Stored(L"CloseAfterChange"), std::nullopt);
