@@ -8,7 +8,6 @@
 
 using namespace testing_support;
 using C = app::MainControl;
-using S = app::SettingsControl;
 
 namespace {
 
@@ -16,8 +15,7 @@ class MainCommandsTest : public ProgramFixture {
 protected:
     void SetUp() override {
         InstallClient();
-        main.Form_Load();
-        boxes.shown.clear();
+        Load();
     }
 };
 
@@ -59,8 +57,7 @@ TEST_F(MainCommandsTest, BannerRemovalHandlesEachFileAndOneReportNamesTheFailedO
 TEST_F(MainCommandsTest, WithoutClientFolderTheCommandsOnlyTellTheUser) {
     registry = MemoryRegistry();
     boxes.answer = platform::MessageResult::No;
-    main.Form_Load();  // the locator finds nothing and the user declines
-    boxes.shown.clear();
+    Load();  // the locator finds nothing and the user declines
     program.intLanguage = 2;
 
     main.cbtnApply_Click();
@@ -140,7 +137,7 @@ TEST_F(SettingsDialogTest, CancelStoresNothingAndReopeningShowsTheCurrentLanguag
 TEST_F(SettingsDialogTest, UnknownLanguageGivesEnglishTextsNoSelectionAndAReport) {
     program.intLanguage = 3;
     app::frmSettings& dialog = Open();
-    EXPECT_EQ(dialogView.text[S::Title], L"Settings");
+    EXPECT_EQ(dialogView.text[app::SettingsControl::Title], L"Settings");
     EXPECT_EQ(dialogView.selected, -1);
     EXPECT_NE(reportWindow.text.find(L"Invalid property value"), std::wstring::npos);
     EXPECT_NE(reportWindow.text.find(L"Call Stack: frmSettings.Form_Load()  at Line 50 "), std::wstring::npos);

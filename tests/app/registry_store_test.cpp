@@ -7,12 +7,10 @@
 #include "app/settings_table.h"
 #include "support/memory_registry.h"
 
-using app::clsReg;
 using platform::kHkeyCurrentUser;
 using platform::kHkeyLocalMachine;
 using namespace std::string_literals;
 using Bytes = std::vector<std::uint8_t>;
-using Arguments = std::vector<std::wstring>;
 
 namespace {
 
@@ -22,7 +20,7 @@ class RegistryStoreTest : public ::testing::Test {
 protected:
     testing_support::MemoryRegistry registry;
     testing_support::RecordingProcessStarter starter;
-    clsReg objReg{registry, starter};
+    app::clsReg objReg{registry, starter};
 
     void SelectBranch(const app::settings::Branch& branch) {
         objReg.SetMainBranch(branch.mainBranch);
@@ -98,7 +96,7 @@ TEST_F(RegistryStoreTest, HandsTheImportFileToRegeditAsOneArgument) {
     objReg.ImportNode(L"C:\\Eigene Dateien\\kalvex.reg");
     ASSERT_EQ(starter.started.size(), 1u);
     EXPECT_EQ(starter.started[0].program, L"regedit");
-    EXPECT_EQ(starter.started[0].arguments, (Arguments{L"/I", L"/S", L"C:\\Eigene Dateien\\kalvex.reg"}));
+    EXPECT_EQ(starter.started[0].arguments, (std::vector<std::wstring>{L"/I", L"/S", L"C:\\Eigene Dateien\\kalvex.reg"}));
 }
 
 }  // namespace

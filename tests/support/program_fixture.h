@@ -194,6 +194,11 @@ protected:
         return text;
     }
 
+    // Start-up, forgetting the messages it showed: the tests look at those of the commands after it.
+    void Load() {
+        main.Form_Load();
+        boxes.shown.clear();
+    }
     void Unload() {
         std::int16_t cancel = 0;
         main.Form_Unload(cancel);
