@@ -23,7 +23,7 @@ protected:
     cButton btn{toolkit, host};
     PropertyMap store;
 
-    // The constructor's own notifications, which the tests of each setter are not about.
+    // Forgets the constructor's notifications: the tests look at what later calls tell the host.
     void SetUp() override { host.changed.clear(); }
     FakeFont& CaptionFont() { return static_cast<FakeFont&>(*btn.Caption().Font()); }
 };
