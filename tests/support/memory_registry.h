@@ -42,8 +42,11 @@ public:
 
     // Inspecting.
     std::optional<Value> Get(std::int32_t root, const std::wstring& path, const std::wstring& name) const {
-        const Value* value = Lookup(Id(root, path), name);
-        return value ? std::optional(*value) : std::nullopt;
+        auto key = keys_.find(Id(root, path));
+        if (key == keys_.end()) return std::nullopt;
+        auto value = key->second.find(Folded(name));
+        if (value == key->second.end()) return std::nullopt;
+        return value->second;
     }
     std::size_t OpenKeyCount() const { return open_.size(); }
 
@@ -109,15 +112,12 @@ private:
         open_[++lastHandle_] = id;
         return lastHandle_;
     }
-    const Value* Lookup(const KeyId& id, const std::wstring& name) const {
-        auto key = keys_.find(id);
-        if (key == keys_.end()) return nullptr;
-        auto value = key->second.find(Folded(name));
-        return value == key->second.end() ? nullptr : &value->second;
-    }
     const Value* Find(platform::RegistryKey key, const std::wstring& name) const {
         auto opened = open_.find(key);
-        return opened == open_.end() ? nullptr : Lookup(opened->second, name);
+        if (opened == open_.end()) return nullptr;
+        const auto& values = keys_.at(opened->second);
+        auto value = values.find(Folded(name));
+        return value == values.end() ? nullptr : &value->second;
     }
 
     std::map<KeyId, std::map<std::wstring, Value>> keys_;
