@@ -47,10 +47,6 @@ protected:
         files.refusing = {kClientFolder};
     }
     void Client(const std::string& program) { files.Put(std::wstring(kClientFolder) + L"ICQLite.exe", program); }
-    void Load() {
-        main.Form_Load();
-        boxes.shown.clear();
-    }
     std::string Bytes(const std::wstring& path) { return files.files.count(path) ? files.files[path].bytes : "none"; }
     void Copies(const std::string& bytes) {
         for (const wchar_t* name : {L"climage.html", L"banners.xml", L"clbanner.xml"})

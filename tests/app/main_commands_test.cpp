@@ -4,41 +4,33 @@
 
 #include "app/about_dialog.h"
 #include "app/settings_dialog.h"
-#include "support/client_page_text.h"
 #include "support/program_fixture.h"
 
 using namespace testing_support;
 using C = app::MainControl;
-using S = app::SettingsControl;
 
 namespace {
 
 class MainCommandsTest : public ProgramFixture {
 protected:
     void SetUp() override {
-        ProgramFixture::SetUp();
         InstallClient();
-        main.Form_Load();
-        boxes.shown.clear();
+        Load();
     }
-    std::string Page() { return files.files.at(Data(L"climage.html")).bytes; }
 };
 
-TEST_F(MainCommandsTest, UnreadablePictureEndsInAReportAndIsNotTaken) {
+TEST_F(MainCommandsTest, CancelledOrUnreadablePictureIsNotTakenOnlyTheUnreadableIsReported) {
     view.visible[C::lblNotFound] = true;
     view.unreadablePictures = {L"C:\\kaputt.bmp"};
-    fileDialog.answers = {L"C:\\kaputt.bmp"};
+    fileDialog.answers = {std::nullopt, L"C:\\kaputt.bmp"};
+    main.cbtnOpen_Click();
+    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
+    EXPECT_TRUE(reportWindow.text.empty());
+
     main.cbtnOpen_Click();
     EXPECT_NE(reportWindow.text.find(L"Call Stack: frmMain.cbtnOpen_Click()  at Line 40 "), std::wstring::npos);
     EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
     EXPECT_TRUE(view.visible[C::lblNotFound]);
-}
-
-TEST_F(MainCommandsTest, CancelledPictureDialogChangesNothing) {
-    fileDialog.answers = {std::nullopt};
-    main.cbtnOpen_Click();
-    EXPECT_EQ(main.picturePath(), Data(L"climage.gif"));
-    EXPECT_TRUE(reportWindow.text.empty());
 }
 
 TEST_F(MainCommandsTest, ApplyWithAMissingPageReportsAndSavesNothing) {
@@ -65,16 +57,14 @@ TEST_F(MainCommandsTest, BannerRemovalHandlesEachFileAndOneReportNamesTheFailedO
 TEST_F(MainCommandsTest, WithoutClientFolderTheCommandsOnlyTellTheUser) {
     registry = MemoryRegistry();
     boxes.answer = platform::MessageResult::No;
-    main.Form_Load();  // the locator finds nothing and the user declines
-    boxes.shown.clear();
+    Load();  // the locator finds nothing and the user declines
     program.intLanguage = 2;
 
     main.cbtnApply_Click();
     main.cbtnRemoveBanner_Click();
-    const std::wstring german =
-        L"Sie haben den ICQLite Pfad nicht angegeben und können deshalb diese Funktion nicht nutzen";
     ASSERT_EQ(boxes.shown.size(), 2u);
-    EXPECT_EQ(boxes.shown[0].text, german);
+    EXPECT_EQ(boxes.shown[0].text,
+              L"Sie haben den ICQLite Pfad nicht angegeben und können deshalb diese Funktion nicht nutzen");
     EXPECT_EQ(boxes.shown[1].text, L"You did not specified the ICQLite path and can not use this function");
     EXPECT_TRUE(view.visible[C::cbtnRemoveBanner]);
 }
@@ -84,7 +74,6 @@ protected:
     FakeSettingsView dialogView;
 
     void SetUp() override {
-        ProgramFixture::SetUp();
         InstallClient();
         locale.languageId = 0x0407;
         main.Form_Load();
@@ -96,10 +85,12 @@ protected:
         dialog.Form_Load();
         return dialog;
     }
-    void ChooseEnglishAndClosing(app::frmSettings& dialog) {
+    void ChooseEnglishAndClosingThenPress(void (app::frmSettings::*button)()) {
+        app::frmSettings& dialog = Open();
         dialogView.selected = 1;
         dialog.combLanguage_Click();
         dialogView.checkState = 1;
+        (dialog.*button)();
     }
 };
 
@@ -112,10 +103,17 @@ TEST_F(SettingsDialogTest, LoadShowsTheCurrentChoicesInTheCurrentLanguage) {
     EXPECT_TRUE(reportWindow.text.empty());
 }
 
+TEST_F(SettingsDialogTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheDialogStillLoads) {
+    Store(L"CloseAfterChange", L"5");
+    main.Form_Load();
+    EXPECT_EQ(program.intCloseAfterChange, 0);
+    Open();
+    EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
+    EXPECT_EQ(dialogView.languages.size(), 2u);
+}
+
 TEST_F(SettingsDialogTest, OkSwitchesTheMainWindowAtOnceAndStoresBoth) {
-    app::frmSettings& dialog = Open();
-    ChooseEnglishAndClosing(dialog);
-    dialog.cmdOk_Click();
+    ChooseEnglishAndClosingThenPress(&app::frmSettings::cmdOk_Click);
 
     EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes");
     EXPECT_EQ(program.intCloseAfterChange, 1);
@@ -125,9 +123,7 @@ TEST_F(SettingsDialogTest, OkSwitchesTheMainWindowAtOnceAndStoresBoth) {
 }
 
 TEST_F(SettingsDialogTest, CancelStoresNothingAndReopeningShowsTheCurrentLanguage) {
-    app::frmSettings& dialog = Open();
-    ChooseEnglishAndClosing(dialog);
-    dialog.cmdCancel_Click();
+    ChooseEnglishAndClosingThenPress(&app::frmSettings::cmdCancel_Click);
 
     EXPECT_TRUE(dialogView.closed);
     EXPECT_EQ(Stored(L"CloseAfterChange"), std::nullopt);
@@ -141,7 +137,7 @@ TEST_F(SettingsDialogTest, CancelStoresNothingAndReopeningShowsTheCurrentLanguag
 TEST_F(SettingsDialogTest, UnknownLanguageGivesEnglishTextsNoSelectionAndAReport) {
     program.intLanguage = 3;
     app::frmSettings& dialog = Open();
-    EXPECT_EQ(dialogView.text[S::Title], L"Settings");
+    EXPECT_EQ(dialogView.text[app::SettingsControl::Title], L"Settings");
     EXPECT_EQ(dialogView.selected, -1);
     EXPECT_NE(reportWindow.text.find(L"Invalid property value"), std::wstring::npos);
     EXPECT_NE(reportWindow.text.find(L"Call Stack: frmSettings.Form_Load()  at Line 50 "), std::wstring::npos);

@@ -38,6 +38,15 @@ TEST_F(MainWindowTest, MissingPictureShowsTheNotFoundLabelAndKeepsThePath) {
     EXPECT_EQ(main.picturePath(), L"C:\\weg.jpg");
 }
 
+TEST_F(MainWindowTest, StoredPictureThatCannotBeShownIsNotFoundAndStartUpGoesOn) {
+    InstallClient();
+    view.unreadablePictures = {Data(L"climage.gif")};
+    main.Form_Load();
+    EXPECT_TRUE(view.visible[C::lblNotFound]);
+    EXPECT_EQ(view.text[C::cbtnApply], L"Apply Changes") << "the language step ran";
+    EXPECT_TRUE(reportWindow.text.empty());
+}
+
 TEST_F(MainWindowTest, StoredLanguageOrWindowsLanguageDecides) {
     struct Case {
         const wchar_t* stored;  // nullptr: none
@@ -78,19 +87,6 @@ TEST_F(MainWindowTest, MalformedStoredSettingsFallBackAndStartUpGoesOn) {
 
     Unload();
     EXPECT_EQ(Stored(L"ICQLitePath"), kClientFolder) << "closing keeps the stored client folder";
-}
-
-TEST_F(MainWindowTest, CloseAfterChangeOutsideTheCheckBoxStatesFallsBackSoTheSettingsDialogStillLoads) {
-    Store(L"CloseAfterChange", L"5");
-    boxes.answer = MessageResult::No;
-    main.Form_Load();
-    EXPECT_EQ(program.intCloseAfterChange, 0);
-
-    FakeSettingsView dialogView;
-    main.settingsDialog().Attach(&dialogView);
-    main.settingsDialog().Form_Load();
-    EXPECT_TRUE(reportWindow.text.empty()) << reportWindow.text;
-    EXPECT_EQ(dialogView.languages.size(), 2u);
 }
 
 // Unreadable positions, like other malformed settings, fall back without a report.

@@ -1,9 +1,11 @@
-// The size read from the header before any decoding, the pixel limit, a JPEG from its blocks'
-// means, and a stored picture that cannot be shown (a chosen one: main_commands_test).
+// The size read from the header before any decoding, the pixel limit, and a JPEG from its
+// blocks' means. A stored picture that cannot be shown: main_window_test; a chosen one:
+// main_commands_test.
+
+#include <gtest/gtest.h>
 
 #include "app/jpeg_eighth.h"
 #include "app/picture_header.h"
-#include "support/program_fixture.h"
 
 namespace {
 
@@ -40,17 +42,6 @@ TEST(PictureTest, JpegFromItsBlocksMeans) {
     const int expected[4][3] = {{255, 0, 0}, {0, 192, 0}, {0, 0, 255}, {255, 255, 255}};
     for (int p = 0; p < 16; ++p)
         for (int c = 0; c < 3; ++c) EXPECT_NEAR(eighth.pixels[p * 4 + 2 - c], expected[p / 8 * 2 + p % 4 / 2][c], 2) << p;
-}
-
-class PictureChoiceTest : public testing_support::ProgramFixture {};
-
-TEST_F(PictureChoiceTest, StoredPictureThatCannotBeShownIsNotFoundAndStartUpGoesOn) {
-    InstallClient();
-    view.unreadablePictures = {Data(L"climage.gif")};
-    main.Form_Load();
-    EXPECT_TRUE(view.visible[app::MainControl::lblNotFound]);
-    EXPECT_EQ(view.text[app::MainControl::cbtnApply], L"Apply Changes") << "the language step ran";
-    EXPECT_TRUE(reportWindow.text.empty());
 }
 
 }  // namespace

@@ -23,6 +23,8 @@ protected:
     cButton btn{toolkit, host};
     PropertyMap store;
 
+    // Forgets the constructor's notifications: the tests look at what later calls tell the host.
+    void SetUp() override { host.changed.clear(); }
     FakeFont& CaptionFont() { return static_cast<FakeFont&>(*btn.Caption().Font()); }
 };
 
@@ -39,7 +41,6 @@ TEST_F(ButtonTest, NewButtonDiffersFromTheSaveDefaultsOnlyInFormBackColorAndFont
 }
 
 TEST_F(ButtonTest, RefusedFormKeepsTheValueButNeitherPaintsNorNotifies) {
-    host.changed.clear();
     for (std::int32_t refused : {6, -1, 70000}) {
         EXPECT_THROW(btn.SetButtonForm(refused), ControlError);
         EXPECT_EQ(btn.ButtonForm(), refused);
@@ -55,7 +56,6 @@ TEST_F(ButtonTest, FontSetterCopiesTheTemplateOnceAndSkipsRefusedAttributes) {
     chosen->bold = chosen->italic = chosen->underline = true;
     chosen->weight = 700;
     CaptionFont().refusing = {L"Size", L"Italic"};
-    host.changed.clear();
 
     btn.SetButtonFont(chosen);
     EXPECT_EQ(CaptionFont().name, L"Arial");
@@ -111,7 +111,6 @@ TEST_F(ButtonTest, FocusAndDisabledLooksAndBackColorAlwaysPaints) {
 }
 
 TEST_F(ButtonTest, StretchedPictureOnTheLeftSettlesOnTheSecondPass) {
-    host.changed.clear();
     btn.Resize(2085, 765);
     EXPECT_EQ(btn.PictureArea().Width(), 665);
     EXPECT_EQ(btn.PictureArea().Left(), 120);
@@ -216,7 +215,6 @@ TEST_F(ButtonTest, UnreadableValueEndsTheRestoreAtThatStep) {
     store.Write(L"ButtonForm", std::int32_t{2});
     store.Write(L"ButtonBackColor", std::wstring(L"blue"));
     store.Write(L"ButtonCaption", std::wstring(L"never read"));
-    host.changed.clear();
     try {
         btn.RestoreFrom(store);
         FAIL() << "restore succeeded";

@@ -7,7 +7,6 @@
 
 #include "errors/err_trace.h"
 #include "errors/frame.h"
-#include "errors/report_window.h"
 #include "support/fake_system_info.h"
 #include "support/recording_report_window.h"
 #include "support/report_lines.h"
@@ -25,10 +24,6 @@ protected:
     testing_support::RecordingReportWindow window;
     testing_support::RecordingMessageBoxes boxes;
     ErrTraceScope errTrace{{&system, &boxes, &window}};
-
-    void SetUp() override {
-        system.messages[3] = L"The system cannot find the path specified.\r\n";
-    }
 
     static std::wstring Header(const std::wstring& method, const std::wstring& numberLine, const std::wstring& source,
                                const std::wstring& description) {
@@ -127,17 +122,9 @@ TEST_F(ErrTraceTest, ErrPreserveKeepsTheFirstErrorThroughWorkThatClearsIt) {
     EXPECT_EQ(window.text, expected) << "without ErrPreserve the cleared error counts as lost";
 }
 
-// A user-band error passes the procedure between unchanged, without a call stack.
-void RaiseFromHandler(std::int32_t number) {
-    Frame handler(L"frmMain.cbtnOpen_Click", EventHandler);
-    handler.run([&] {
-        Frame procedure(L"frmMain.RightICQPath(strPath)", Procedure, [] { return Value(L"C:\\x"); });
-        procedure.run([&] { Raise(number, L"Kalvex3.frmMain", L"Bitte erst ein Bild wählen."); });
-    });
-}
-
-// The user band's ends give the user a message box, the numbers just outside a full report,
-// the silent number neither.
+// A user-band error passes the procedure between unchanged, without a call stack. The user
+// band's ends give the user a message box, the numbers just outside a full report, the silent
+// number neither.
 TEST_F(ErrTraceTest, UserBandErrorsShowAMessageBoxInsteadOfTheReport) {
     const struct {
         std::int32_t number;
@@ -149,7 +136,11 @@ TEST_F(ErrTraceTest, UserBandErrorsShowAMessageBoxInsteadOfTheReport) {
         boxes.shown.clear();
         window.calls.clear();
         window.text.clear();
-        RaiseFromHandler(c.number);
+        Frame handler(L"frmMain.cbtnOpen_Click", EventHandler);
+        handler.run([&] {
+            Frame procedure(L"frmMain.RightICQPath(strPath)", Procedure, [] { return Value(L"C:\\x"); });
+            procedure.run([&] { Raise(c.number, L"Kalvex3.frmMain", L"Bitte erst ein Bild wählen."); });
+        });
         ASSERT_EQ(boxes.shown.size(), c.box ? 1u : 0u);
         if (c.box) {
             EXPECT_EQ(boxes.shown[0].text, L"Bitte erst ein Bild wählen.");

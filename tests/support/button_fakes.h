@@ -1,7 +1,6 @@
 #pragma once
 // Font, picture, toolkit and host doubles for the button's portable tests.
 
-#include <map>
 #include <set>
 #include <string>
 #include <vector>

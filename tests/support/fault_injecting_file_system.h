@@ -1,8 +1,8 @@
 #pragma once
 // Real files, with the hidden, system and archive bits that a POSIX host lacks remembered
 // here by path, so that the same tests run on every host; and a hook before every operation
-// through which a test makes chosen operations fail (a full disk, a lost folder) or changes
-// the files under the program's feet.
+// that examines attributes or writes, through which a test makes chosen operations fail (a
+// full disk, a lost folder) or changes the files under the program's feet.
 
 #include <functional>
 #include <map>
@@ -12,7 +12,7 @@
 
 namespace testing_support {
 
-enum class FileOperation { Attributes, SetAttributes, Delete, NormalFileExists, FileExists, ReadBytes, WriteBytes, CreateFolders, Replace };
+enum class FileOperation { Attributes, SetAttributes, WriteBytes, Replace };
 
 class FaultInjectingFileSystem final : public platform::FileSystem {
 public:
@@ -37,30 +37,19 @@ public:
         bits_[path] = attributes & (platform::kHidden | platform::kSystem | platform::kArchive);
     }
     void Delete(const std::wstring& path) override {
-        Before(FileOperation::Delete, path);
         files_.Delete(path);
         bits_.erase(path);
     }
     bool NormalFileExists(const std::wstring& path) override {
-        Before(FileOperation::NormalFileExists, path);
         return files_.NormalFileExists(path) && (Bits(path) & (platform::kHidden | platform::kSystem)) == 0;
     }
-    bool FileExists(const std::wstring& path) override {
-        Before(FileOperation::FileExists, path);
-        return files_.FileExists(path);
-    }
-    std::string ReadBytes(const std::wstring& path) override {
-        Before(FileOperation::ReadBytes, path);
-        return files_.ReadBytes(path);
-    }
+    bool FileExists(const std::wstring& path) override { return files_.FileExists(path); }
+    std::string ReadBytes(const std::wstring& path) override { return files_.ReadBytes(path); }
     void WriteBytes(const std::wstring& path, const std::string& bytes) override {
         Before(FileOperation::WriteBytes, path);
         files_.WriteBytes(path, bytes);
     }
-    void CreateFolders(const std::wstring& path) override {
-        Before(FileOperation::CreateFolders, path);
-        files_.CreateFolders(path);
-    }
+    void CreateFolders(const std::wstring& path) override { files_.CreateFolders(path); }
     void Replace(const std::wstring& target, const std::wstring& replacement) override {
         Before(FileOperation::Replace, target);
         files_.Replace(target, replacement);

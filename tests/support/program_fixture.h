@@ -61,11 +61,7 @@ public:
     std::string ReadBytes(const std::wstring& path) override { return Existing(path).bytes; }
     void WriteBytes(const std::wstring& path, const std::string& bytes) override {
         Refuse(path);
-        auto it = files.find(path);
-        if (it == files.end())
-            files[path] = File{bytes, platform::kArchive};
-        else
-            it->second.bytes = bytes;
+        files[path].bytes = bytes;  // a new file gets File's attributes
     }
     void CreateFolders(const std::wstring& path) override {
         Refuse(path);
@@ -198,6 +194,11 @@ protected:
         return text;
     }
 
+    // Start-up, forgetting the messages it showed: the tests look at those of the commands after it.
+    void Load() {
+        main.Form_Load();
+        boxes.shown.clear();
+    }
     void Unload() {
         std::int16_t cancel = 0;
         main.Form_Unload(cancel);
