@@ -7,8 +7,7 @@
 #include "app/win32/main_window_buttons.h"
 #include "app/win32/resources.h"
 #include "app/win32/settings_dialog.h"
-#include "platform/units.h"
-#include "platform/win32/dpi.h"
+#include "platform/win32/screen.h"
 
 namespace app::win32 {
 
@@ -32,15 +31,6 @@ constexpr LayoutRect kFrame{120, 1800, 4335, 1575};
 // The frame's children lie relative to the frame.
 constexpr LayoutRect InFrame(int left, int top, int width, int height) {
     return {kFrame.left + left, kFrame.top + top, width, height};
-}
-
-// The window's own position and size are measured on the screen, in twips at the
-// system's dots per inch, as the screen's size is.
-float ScreenTwips(LONG pixels) {
-    return platform::TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(platform::SystemDpi()));
-}
-int ScreenPixels(float twips) {
-    return static_cast<int>(platform::NearestPixelsFromTwips(twips, static_cast<float>(platform::SystemDpi())));
 }
 
 }  // namespace
@@ -175,24 +165,24 @@ RECT MainWindow::NormalRect() const {
     return r;
 }
 
-float MainWindow::Left() { return ScreenTwips(NormalRect().left); }
+float MainWindow::Left() { return platform::ScreenTwips(NormalRect().left); }
 
-float MainWindow::Top() { return ScreenTwips(NormalRect().top); }
+float MainWindow::Top() { return platform::ScreenTwips(NormalRect().top); }
 
 float MainWindow::Width() {
     RECT r;
     GetWindowRect(window(), &r);
-    return ScreenTwips(r.right - r.left);
+    return platform::ScreenTwips(r.right - r.left);
 }
 
 float MainWindow::Height() {
     RECT r;
     GetWindowRect(window(), &r);
-    return ScreenTwips(r.bottom - r.top);
+    return platform::ScreenTwips(r.bottom - r.top);
 }
 
 void MainWindow::Move(float left, float top) {
-    SetWindowPos(window(), nullptr, ScreenPixels(left), ScreenPixels(top), 0, 0,
+    SetWindowPos(window(), nullptr, platform::ScreenPixels(left), platform::ScreenPixels(top), 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 

@@ -1,6 +1,7 @@
 #include "platform/win32/dpi.h"
 
 #include "platform/win32/scoped_handle.h"
+#include "platform/win32/system_library.h"
 
 namespace platform {
 
@@ -12,12 +13,6 @@ constexpr wchar_t kDpiProperty[] = L"platform.Dpi";
 using GetDpiForWindowFunction = UINT(WINAPI*)(HWND);
 using AdjustWindowRectExForDpiFunction = BOOL(WINAPI*)(LPRECT, DWORD, BOOL, DWORD, UINT);
 
-// user32 is loaded with every window; null where this Windows lacks the function.
-template <class Function>
-Function User32Function(const char* name) {
-    return reinterpret_cast<Function>(reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"user32.dll"), name)));
-}
-
 }  // namespace
 
 UINT SystemDpi() {
@@ -26,10 +21,10 @@ UINT SystemDpi() {
 }
 
 UINT WindowDpi(HWND window) {
+    if (!window) return SystemDpi();
     if (const HANDLE recorded = GetPropW(window, kDpiProperty))
         return static_cast<UINT>(reinterpret_cast<UINT_PTR>(recorded));
-    static const auto getDpiForWindow = User32Function<GetDpiForWindowFunction>("GetDpiForWindow");
-    if (!window) return SystemDpi();
+    static const auto getDpiForWindow = NewerFunction<GetDpiForWindowFunction>(L"user32.dll", "GetDpiForWindow");
     if (getDpiForWindow) {
         const UINT dpi = getDpiForWindow(window);
         return dpi ? dpi : SystemDpi();
@@ -46,7 +41,8 @@ void RecordWindowDpi(HWND window, UINT dpi) {
 void ForgetWindowDpi(HWND window) { RemovePropW(window, kDpiProperty); }
 
 bool AdjustFrameForDpi(RECT& rect, DWORD style, DWORD exStyle, UINT dpi) {
-    static const auto adjustForDpi = User32Function<AdjustWindowRectExForDpiFunction>("AdjustWindowRectExForDpi");
+    static const auto adjustForDpi =
+        NewerFunction<AdjustWindowRectExForDpiFunction>(L"user32.dll", "AdjustWindowRectExForDpi");
     if (adjustForDpi) return adjustForDpi(&rect, style, FALSE, exStyle, dpi) != FALSE;
     return AdjustWindowRectEx(&rect, style, FALSE, exStyle) != FALSE;
 }

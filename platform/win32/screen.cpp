@@ -7,11 +7,13 @@
 
 namespace platform {
 
+float ScreenTwips(int pixels) { return TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(SystemDpi())); }
+
+int ScreenPixels(float twips) {
+    return static_cast<int>(NearestPixelsFromTwips(twips, static_cast<float>(SystemDpi())));
+}
+
 namespace {
-
-float Twips(int pixels) { return TwipsFromPixels(static_cast<float>(pixels), static_cast<float>(SystemDpi())); }
-
-LONG Pixels(float twips) { return NearestPixelsFromTwips(twips, static_cast<float>(SystemDpi())); }
 
 struct Search {
     RECT wanted;
@@ -32,14 +34,14 @@ BOOL CALLBACK CheckMonitor(HMONITOR monitor, HDC, LPRECT, LPARAM data) {
 
 }  // namespace
 
-float Win32Screen::WidthTwips() { return Twips(GetSystemMetrics(SM_CXSCREEN)); }
+float Win32Screen::WidthTwips() { return ScreenTwips(GetSystemMetrics(SM_CXSCREEN)); }
 
-float Win32Screen::HeightTwips() { return Twips(GetSystemMetrics(SM_CYSCREEN)); }
+float Win32Screen::HeightTwips() { return ScreenTwips(GetSystemMetrics(SM_CYSCREEN)); }
 
 bool Win32Screen::TouchesAnyWorkArea(const TwipsRect& rect) {
     Search search;
-    search.wanted = {Pixels(rect.left), Pixels(rect.top), Pixels(rect.left + rect.width),
-                     Pixels(rect.top + rect.height)};
+    search.wanted = {ScreenPixels(rect.left), ScreenPixels(rect.top), ScreenPixels(rect.left + rect.width),
+                     ScreenPixels(rect.top + rect.height)};
     EnumDisplayMonitors(nullptr, nullptr, CheckMonitor, reinterpret_cast<LPARAM>(&search));
     return search.touches;
 }

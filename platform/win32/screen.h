@@ -5,6 +5,10 @@
 
 namespace platform {
 
+// Lengths on the screen, which are measured at the system's dots per inch whatever a window's.
+float ScreenTwips(int pixels);
+int ScreenPixels(float twips);
+
 class Win32Screen final : public Screen {
 public:
     float WidthTwips() override;

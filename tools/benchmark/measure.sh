@@ -159,8 +159,9 @@ for _ in $(seq "$starts"); do
   for subject in "${subjects[@]}"; do
     prepare "$subject"
     read -r time peak program_ms server_ms < <(start_once "${program[$subject]}")
-    times[$subject]+="$time " peaks[$subject]+="$peak " cpu[$subject]+="$(( program_ms + server_ms )):$program_ms:$server_ms "
-    cpu_totals[$subject]+="$(( program_ms + server_ms )) "
+    total_ms=$(( program_ms + server_ms ))
+    times[$subject]+="$time " peaks[$subject]+="$peak " cpu[$subject]+="$total_ms:$program_ms:$server_ms "
+    cpu_totals[$subject]+="$total_ms "
   done
 done
 prepare kalvex

@@ -68,8 +68,8 @@ void RaiseIfFailed(HRESULT hr) {
 void PutProperty(IDispatch* dispatch, DISPID id, platform::Variant& value) {
     DISPID named = DISPID_PROPERTYPUT;
     DISPPARAMS parameters = {&value, &named, 1, 1};
-    RaiseIfFailed(dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr,
-                                   nullptr));
+    RaiseIfFailed(
+        dispatch->Invoke(id, IID_NULL, LOCALE_USER_DEFAULT, DISPATCH_PROPERTYPUT, &parameters, nullptr, nullptr, nullptr));
 }
 
 int IconPixels(HWND parent) { return platform::PixelsAtDpi(16, static_cast<int>(platform::WindowDpi(parent))); }
@@ -102,9 +102,8 @@ void ButtonHost::Create(HWND parent, const StoredButton& stored, int widthTwips,
     if (status & OLEMISC_SETCLIENTSITEFIRST) RaiseIfFailed(object_->SetClientSite(site));
     ComPtr<IPersistPropertyBag> persistence;
     RaiseIfFailed(object_.query(persistence));
-    RaiseIfFailed(persistence->Load(StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips,
-                                         IconPixels(parent)).get(),
-                            nullptr));
+    RaiseIfFailed(persistence->Load(
+        StoredLayout(GetModuleHandleW(nullptr), stored, widthTwips, heightTwips, IconPixels(parent)).get(), nullptr));
     if (!(status & OLEMISC_SETCLIENTSITEFIRST)) RaiseIfFailed(object_->SetClientSite(site));
 
     ComPtr<IConnectionPointContainer> points;
