@@ -47,15 +47,17 @@ reg_data() {
 
 # Every key and value of the machine's software branch in both views (one and the same in a
 # 32-bit prefix) and of the user's, each line prefixed with its view and key, and every path
-# below drive C. The uninstaller runs from a copy in the user's temporary folder, which it
-# cannot delete while running; that folder is left for Windows to clear, as on any NSIS removal.
+# below drive C, but for Wine's own keys in the user's branch, which Wine writes itself when
+# the prefix's first programs start. The uninstaller runs from a copy in the user's temporary
+# folder, which it cannot delete while running; that folder is left for Windows to clear, as
+# on any NSIS removal.
 snapshot() {
   local branch
   for branch in 'HKLM\Software 64' 'HKLM\Software 32' 'HKCU\Software 64'; do
     "$run" reg export "${branch% *}" "$(windows_path "$work/export.reg")" "/reg:${branch#* }" /y >/dev/null
     iconv -f UTF-16 -t UTF-8 "$work/export.reg" | tr -d '\r' |
       awk -v view="${branch#* }" '/^\[/ { key = view $0; print key; next } NF { print key " " $0 }'
-  done | sort > "$work/$1.registry"
+  done | grep -vF '[HKEY_CURRENT_USER\Software\Wine\' | sort > "$work/$1.registry"
   find . -mindepth 1 | grep -v '/Temp/~nsu[^/]*\.tmp' | sort > "$work/$1.files"
 }
 
