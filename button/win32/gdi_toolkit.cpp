@@ -5,10 +5,7 @@
 #include "platform/units.h"
 
 namespace button {
-FontRef GdiToolkit::NewFont() {
-    if (!standard_) standard_ = OleFont::CreateStandard();
-    return standard_->Copy();
-}
+FontRef GdiToolkit::NewFont() { return OleFont::CreateStandard(); }
 
 TextExtent GdiToolkit::MeasureLine(const std::wstring& text, const Font& font) {
     const platform::ScreenDc screen(GetDC(nullptr));

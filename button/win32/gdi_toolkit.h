@@ -21,10 +21,6 @@ public:
 
 private:
     UINT dpi_ = platform::SystemDpi();  // until the button has a container's window
-    // Creating a standard font object looks its class up in the registry each time, and
-    // a button needs several; copies of one are the same new font objects for less. The
-    // button's own, not the process's: a font object belongs to the apartment that made it.
-    std::shared_ptr<OleFont> standard_;
 };
 
 }  // namespace button

@@ -17,8 +17,6 @@ public:
 
     // A new standard font object, as the platform creates one.
     static std::shared_ptr<OleFont> CreateStandard();
-    // A new font object with this one's attributes.
-    std::shared_ptr<OleFont> Copy() const;
 
     IFont* Interface() const { return font_.get(); }
 

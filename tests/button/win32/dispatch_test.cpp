@@ -142,6 +142,18 @@ TEST_F(DispatchTest, RefusedValuesAndUnknownMembersAreErrors) {
                              nullptr), DISP_E_MEMBERNOTFOUND);
 }
 
+TEST_F(DispatchTest, ANewButtonsFontIsThePlatformsStandardFontAtTwelvePoints) {
+    ComPtr<IFont> standard;
+    ASSERT_EQ(CoCreateInstance(CLSID_StdFont, nullptr, CLSCTX_INPROC_SERVER, IID_IFont,
+                               reinterpret_cast<void**>(standard.put())), S_OK);
+    CY twelve = {};
+    twelve.int64 = 120000;
+    standard->put_Size(twelve);
+    ComPtr<IFontDisp> font;
+    ASSERT_EQ(button.query<_cButton>()->get_ButtonFont(font.put()), S_OK);
+    EXPECT_EQ(font.query<IFont>()->IsEqual(standard.get()), S_OK);
+}
+
 void Write(MemoryBag& bag, const wchar_t* name, VARIANT value) {
     bag.Write(name, &value);
     VariantClear(&value);
